@@ -1,0 +1,158 @@
+// The main window: draws the game's state and hands every click, press and tick to the game.
+#include "frmmain.h"
+
+#include "classiclook.h"
+#include "runtimeerror.h"
+#include "ui_frmmain.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace {
+
+constexpr int kTimerInterval = 50; // milliseconds, for all three timers
+
+QStringList itemsOf(const std::vector<std::string>& list)
+{
+    QStringList items;
+    for (const std::string& item : list)
+        items << QString::fromStdString(item);
+    return items;
+}
+
+} // namespace
+
+FrmMain::FrmMain(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_form(*this)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    applyDesignLook(this);
+
+    m_squares = {ui->TopLeft, ui->TopMiddle, ui->TopRight, ui->MiddleLeft, ui->MiddleMiddle,
+                 ui->MiddleRight, ui->BottomLeft, ui->BottomMiddle, ui->BottomRight};
+    for (int square = 1; square <= game::kSquareCount; ++square) {
+        connect(m_squares[square - 1], &SquareImage::clicked, this,
+                [this, square] { run([this, square] { m_form.Square_Click(square); }); });
+    }
+    connect(ui->cmdNewGame, &QAbstractButton::clicked, this, [this] { run([this] { m_form.cmdNewGame_Click(); }); });
+    connect(ui->GetFocas, &QAbstractButton::clicked, this, [this] { run([this] { m_form.GetFocas_Click(); }); });
+
+    // The focus sink: lblStatus_MouseDown, Text1_MouseDown, Text2_MouseDown, Text3_MouseDown,
+    // Picture11_MouseDown and Picture1_Click all park the focus on the hidden button.
+    for (TextBox* box : {ui->lblStatus, ui->Text1, ui->Text2, ui->Text3})
+        connect(box, &TextBox::mouseDown, this, &FrmMain::moveFocusToSink);
+    connect(ui->Picture11, &PictureBox::mouseDown, this, &FrmMain::moveFocusToSink);
+    connect(ui->Picture1, &PictureBox::clicked, this, &FrmMain::moveFocusToSink);
+
+    m_tieCheck = addTimer("TieCheck", &FrmMain::TieCheck_Timer);
+    m_cpuTurn = addTimer("CpuTurn", &FrmMain::CpuTurn_Timer);
+    m_winCheck = addTimer("WinCheck", &FrmMain::WinCheck_Timer);
+
+    m_form.Form_Load();
+    ui->cmdNewGame->setFocus();
+}
+
+FrmMain::~FrmMain() = default;
+
+QTimer* FrmMain::addTimer(const char* name, void (FrmMain::*tick)())
+{
+    auto* timer = new QTimer(this);
+    timer->setObjectName(name);
+    timer->setInterval(kTimerInterval);
+    connect(timer, &QTimer::timeout, this, tick);
+    timer->start();
+    return timer;
+}
+
+void FrmMain::TieCheck_Timer()
+{
+    run([this] { m_form.TieCheck_Timer(); });
+}
+
+void FrmMain::CpuTurn_Timer()
+{
+    run([this] { m_form.CpuTurn_Timer(); });
+}
+
+void FrmMain::WinCheck_Timer()
+{
+    run([this] { m_form.WinCheck_Timer(); });
+}
+
+void FrmMain::moveFocusToSink()
+{
+    ui->GetFocas->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::run(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const game::RuntimeError& error) {
+        QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                        QString("Run-time error '%1':\n\n%2")
+                            .arg(error.number())
+                            .arg(QString::fromStdString(error.description())),
+                        QMessageBox::Ok, this);
+        box.exec();
+    }
+}
+
+void FrmMain::msgBox(const std::string& prompt, int style, const std::string& title)
+{
+    const QMessageBox::Icon icon = style == 64 ? QMessageBox::Information : QMessageBox::NoIcon;
+    QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(prompt), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void FrmMain::beep()
+{
+    QApplication::beep();
+}
+
+const QLabel* FrmMain::markImage(game::Mark mark) const
+{
+    switch (mark) {
+    case game::Mark::X: return ui->X;
+    case game::Mark::O: return ui->O;
+    case game::Mark::OWin: return ui->OWin;
+    case game::Mark::Empty: break;
+    }
+    return ui->Empty2;
+}
+
+void FrmMain::changed(const game::Change& change)
+{
+    using Property = game::Change::Property;
+    switch (change.property) {
+    case Property::SquarePicture:
+        m_squares[change.square - 1]->setPicture(markImage(m_form.picture(change.square))->pixmap());
+        break;
+    case Property::SquareEnabled:
+        m_squares[change.square - 1]->setEnabled(m_form.squareEnabled(change.square));
+        break;
+    case Property::StatusText:
+        ui->lblStatus->setText(QString::fromStdString(m_form.statusText()));
+        break;
+    case Property::StatusBackColor:
+        setBackColor(ui->lblStatus, oleColor(m_form.statusBackColor()));
+        break;
+    case Property::P1MoveList:
+        ui->lstP1M->clear();
+        ui->lstP1M->addItems(itemsOf(m_form.lstP1M()));
+        break;
+    case Property::P2MoveList:
+        ui->lstP2M->clear();
+        ui->lstP2M->addItems(itemsOf(m_form.lstP2M()));
+        break;
+    case Property::WinCheckEnabled:
+        m_form.winCheckEnabled() ? m_winCheck->start() : m_winCheck->stop();
+        break;
+    case Property::TieCheckEnabled:
+        m_form.tieCheckEnabled() ? m_tieCheck->start() : m_tieCheck->stop();
+        break;
+    }
+}

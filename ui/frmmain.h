@@ -1,0 +1,50 @@
+// The main window: draws the game's state and hands every click, press and tick to the game.
+#pragma once
+
+#include "mainform.h"
+#include "toolkit.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QTimer;
+class SquareImage;
+namespace Ui { class frmMain; }
+
+class FrmMain : public QWidget, private game::Toolkit {
+    Q_OBJECT
+
+public:
+    explicit FrmMain(QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    const game::MainForm& game() const { return m_form; }
+
+public slots:
+    // The timers' tick handlers; tests call them directly instead of waiting for a tick.
+    void TieCheck_Timer();
+    void CpuTurn_Timer();
+    void WinCheck_Timer();
+
+private:
+    void msgBox(const std::string& prompt, int style, const std::string& title) override;
+    void beep() override;
+    void changed(const game::Change& change) override;
+
+    // Runs a game handler; a run-time error it raises is reported and the game goes on.
+    void run(const std::function<void()>& handler);
+    void moveFocusToSink();
+    QTimer* addTimer(const char* name, void (FrmMain::*tick)());
+    const QLabel* markImage(game::Mark mark) const;
+
+    std::unique_ptr<Ui::frmMain> ui;
+    std::array<SquareImage*, game::kSquareCount> m_squares{};
+    game::MainForm m_form;
+    QTimer* m_tieCheck;
+    QTimer* m_cpuTurn;
+    QTimer* m_winCheck;
+};

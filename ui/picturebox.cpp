@@ -1,0 +1,25 @@
+// A picture box: a sunken panel that holds other controls and reports mouse presses and clicks.
+#include "picturebox.h"
+
+#include <QMouseEvent>
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+}
+
+// Presses are taken here, not passed on to the panel behind: a press on a cell panel or
+// the side panel is not a press on the back panel.
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    m_click.press(event);
+    emit mouseDown();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (m_click.releaseCompletesClick(event, this))
+        emit clicked();
+}

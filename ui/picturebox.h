@@ -1,0 +1,24 @@
+// A picture box: a sunken panel that holds other controls and reports mouse presses and clicks.
+#pragma once
+
+#include "clicktracker.h"
+
+#include <QFrame>
+
+class PictureBox : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+signals:
+    void mouseDown();
+    void clicked(); // pressed and released over the panel
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    ClickTracker m_click;
+};
