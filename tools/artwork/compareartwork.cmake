@@ -1,0 +1,16 @@
+# Draws the artwork afresh into OUT and compares every file with the one kept in KEPT.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+execute_process(COMMAND ${GENERATOR} ${OUT} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "drawartwork failed: ${result}")
+endif()
+file(GLOB drawn RELATIVE ${OUT} ${OUT}/*)
+foreach(name IN LISTS drawn)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${name} ${KEPT}/${name}
+                    RESULT_VARIABLE differs)
+    if(differs)
+        message(FATAL_ERROR "${name} differs from ui/artwork/${name}: run drawartwork ui/artwork")
+    endif()
+endforeach()
+message(STATUS "${drawn} match")
