@@ -1,6 +1,7 @@
 // The main window: draws the game's state and hands every click, press and tick to the game.
 #include "frmmain.h"
 
+#include "aboutform.h"
 #include "classiclook.h"
 #include "runtimeerror.h"
 #include "ui_frmmain.h"
@@ -38,6 +39,7 @@ FrmMain::FrmMain(QWidget* parent)
                 [this, square] { run([this, square] { m_form.Square_Click(square); }); });
     }
     connect(ui->cmdNewGame, &QAbstractButton::clicked, this, [this] { run([this] { m_form.cmdNewGame_Click(); }); });
+    connect(ui->cmdAbout, &QAbstractButton::clicked, this, [] { AboutForm::instance().show(); });
     connect(ui->GetFocas, &QAbstractButton::clicked, this, [this] { run([this] { m_form.GetFocas_Click(); }); });
 
     // The focus sink: lblStatus_MouseDown, Text1_MouseDown, Text2_MouseDown, Text3_MouseDown,

@@ -1,32 +1,17 @@
 // Starts the game: the application's identity and look, then the main window.
 #include "classiclook.h"
 #include "frmmain.h"
+#include "startupguard.h"
 
 #include <QApplication>
 
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-// While the application connects to the display, a failure there is fatal in the toolkit;
-// say it in one line and leave with an error status instead of aborting.
-void startupMessages(QtMsgType type, const QMessageLogContext&, const QString&)
-{
-    if (type == QtFatalMsg) {
-        std::fputs("Tic-Tac-Toe: no display to show the game on; "
-                   "run it on a desktop, or set DISPLAY or WAYLAND_DISPLAY.\n", stderr);
-        std::_Exit(1);
-    }
-}
-
-} // namespace
+#include <memory>
 
 int main(int argc, char* argv[])
 {
-    qInstallMessageHandler(startupMessages);
+    auto guard = std::make_unique<StartupGuard>("Tic-Tac-Toe");
     QApplication app(argc, argv);
-    qInstallMessageHandler(nullptr);
+    guard.reset();
 
     QApplication::setApplicationName("Tic-Tac-Toe");
     QApplication::setApplicationVersion("1.00");

@@ -1,0 +1,28 @@
+// The system information program the About window starts: names the system the game runs on.
+#include "startupguard.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QSysInfo>
+
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    auto guard = std::make_unique<StartupGuard>("tictactoe-sysinfo");
+    QApplication app(argc, argv);
+    guard.reset();
+    QApplication::setApplicationName("System Information");
+
+    const auto line = [](const QString& label, const QString& value) {
+        return "<br>" + label + ": " + value.toHtmlEscaped();
+    };
+    const QString text = "<b>" + QSysInfo::prettyProductName().toHtmlEscaped() + "</b><br>"
+        + line("Kernel", QSysInfo::kernelType() + " " + QSysInfo::kernelVersion())
+        + line("Processor", QSysInfo::currentCpuArchitecture())
+        + line("Qt", QString::fromLatin1(qVersion()));
+    QMessageBox box(QMessageBox::Information, "System Information", text, QMessageBox::Ok);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+    return 0;
+}

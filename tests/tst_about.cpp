@@ -1,0 +1,248 @@
+// The About window: one at a time, rebuilt from its design on every opening, and the start of
+// the system information program.
+#include "support/boxanswerer.h"
+#include "support/widgethelpers.h"
+
+#include "aboutform.h"
+#include "classiclook.h"
+#include "programstarter.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+int openAboutWindows()
+{
+    int open = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        open += widget->objectName() == "frmAbout" && widget->isVisible();
+    return open;
+}
+
+void clickAbout(const FrmMain& window)
+{
+    QTest::mouseClick(child(window, "cmdAbout"), Qt::LeftButton);
+}
+
+// A stand-in for the system information program that leaves a marker when it runs.
+void writeStandIn(const QString& file)
+{
+    QFile script(file);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho ran > \"$(dirname \"$0\")/marker\"\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+}
+
+} // namespace
+
+class About : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyClassicLook(*qApp); }
+
+    void cleanup()
+    {
+        if (FrmAbout* about = AboutForm::instance().window())
+            about->close();
+        QTRY_VERIFY(!AboutForm::instance().window());
+        ProgramStarter::setProgramFolder({});
+    }
+
+    void aboutTwiceLeavesOneWindow()
+    {
+        FrmMain window;
+        window.show();
+        clickAbout(window);
+        FrmAbout* first = AboutForm::instance().window();
+        QVERIFY(first);
+        clickAbout(window);
+        QCOMPARE(AboutForm::instance().window(), first);
+        QCOMPARE(openAboutWindows(), 1);
+        QVERIFY(!first->isModal());
+        QVERIFY(!first->parentWidget());
+    }
+
+    void okThenAboutShowsItAfresh_data()
+    {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::newRow("OK") << false;
+        QTest::newRow("close box") << true;
+    }
+    void okThenAboutShowsItAfresh()
+    {
+        QFETCH(bool, byCloseBox);
+        FrmMain window;
+        window.show();
+        clickAbout(window);
+        FrmAbout* about = AboutForm::instance().window();
+        child(*about, "Command2")->setFocus();
+        if (byCloseBox)
+            about->close();
+        else
+            QTest::mouseClick(child(*about, "Command1"), Qt::LeftButton);
+        QTRY_VERIFY(!AboutForm::instance().window()); // unloaded: the window and its controls are gone
+        QCOMPARE(openAboutWindows(), 0);
+
+        clickAbout(window);
+        about = AboutForm::instance().window();
+        QVERIFY(about && about->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QCOMPARE(QApplication::focusWidget(), child(*about, "Command1")); // as designed, not as left
+    }
+
+    void design_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Command2") << "Command2" << QRect(4440, 4440, 1455, 495) << "&Sytem Info...";
+        QTest::newRow("Command1") << "Command1" << QRect(4440, 3840, 1455, 495) << "OK";
+        QTest::newRow("Frame1") << "Frame1" << QRect(120, 3600, 5895, 135) << "";
+        QTest::newRow("Image1") << "Image1" << QRect(240, 480, 600, 600) << "";
+        QTest::newRow("Label5") << "Label5" << QRect(600, 3840, 3540, 1035) << "*";
+        QTest::newRow("Label4") << "Label4" << QRect(1200, 3000, 3795, 240) << "*";
+        QTest::newRow("Label3") << "Label3" << QRect(1200, 1440, 4455, 1275) << "*UNBEATABLE*";
+        QTest::newRow("Label2") << "Label2" << QRect(1200, 840, 4035, 240) << "Version 1.0 for Windows 95 and  NT 4.0";
+        QTest::newRow("Label1") << "Label1" << QRect(1200, 360, 2220, 240) << "TAVROK Tic-Tac-Toe";
+    }
+    void design()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        QFETCH(QString, text);
+        FrmAbout about;
+        QWidget* control = child(about, qPrintable(name));
+        const QRect pixels(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0), qRound(twips.width() / 15.0),
+                           qRound(twips.height() / 15.0));
+        QCOMPARE(control->geometry(), pixels);
+        QString shown;
+        if (auto* label = qobject_cast<QLabel*>(control))
+            shown = label->text();
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            shown = button->text();
+        QVERIFY2(QRegularExpression(QRegularExpression::wildcardToRegularExpression(text)).match(shown).hasMatch(),
+                 qPrintable(shown));
+        // Every one-line text fits its box.
+        if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap())
+            QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width());
+    }
+
+    void windowAsDesigned()
+    {
+        FrmAbout about;
+        QCOMPARE(about.windowTitle(), QString("About TAVROK Tic-Tac-Toe"));
+        QCOMPARE(about.minimumSize(), QSize(437, 333));
+        QCOMPARE(about.maximumSize(), QSize(437, 333));
+        QVERIFY(!(about.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+        QVERIFY(about.windowIcon().isNull()); // no icon of its own
+        QVERIFY(!child<QLabel>(about, "Image1")->toolTip().isEmpty());
+        QVERIFY(child<QLabel>(about, "Image1")->hasScaledContents());
+    }
+
+    void gameGoesOnWhileAboutIsOpen()
+    {
+        FrmMain window;
+        stopTimers(window);
+        window.show();
+        clickAbout(window);
+        clickSquare(window, 5);
+        window.CpuTurn_Timer();
+        QCOMPARE(shownBoard(window), QString("O...X...."));
+        QVERIFY(AboutForm::instance().window()->isVisible());
+    }
+
+    void sytemInfoStartsTheShippedProgram_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::newRow("build tree: beside the game") << "";
+        QTest::newRow("installed: the libexec folder") << "../libexec/tictactoe/";
+    }
+    void sytemInfoStartsTheShippedProgram()
+    {
+        QFETCH(QString, layout);
+        QTemporaryDir root;
+        QDir(root.path()).mkpath("games/" + layout);
+        const QString folder = QDir::cleanPath(root.filePath("games/" + layout));
+        writeStandIn(folder + "/tictactoe-sysinfo");
+        ProgramStarter::setProgramFolder(root.filePath("games"));
+        QCOMPARE(ProgramStarter::resolve("C:\\windows\\winver.exe"), folder + "/tictactoe-sysinfo");
+
+        FrmMain window;
+        window.show();
+        clickAbout(window);
+        QTest::mouseClick(child(*AboutForm::instance().window(), "Command2"), Qt::LeftButton);
+        QTRY_VERIFY(QFile::exists(folder + "/marker"));
+        QVERIFY(AboutForm::instance().window()->isVisible());
+    }
+
+    void programThatCannotStartGivesMessage_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("not executable") << "plain file";
+        QTest::newRow("a directory") << "directory";
+    }
+    void programThatCannotStartGivesMessage()
+    {
+        QFETCH(QString, what);
+        QTemporaryDir folder;
+        const QString file = folder.filePath("tictactoe-sysinfo");
+        if (what == "plain file") {
+            QFile plain(file);
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+        } else if (what == "directory") {
+            QVERIFY(QDir(folder.path()).mkdir("tictactoe-sysinfo"));
+        }
+        ProgramStarter::setProgramFolder(folder.path());
+
+        FrmMain window;
+        stopTimers(window);
+        window.show();
+        clickSquare(window, 1);
+        clickAbout(window);
+        BoxAnswerer answerer;
+        QTest::mouseClick(child(*AboutForm::instance().window(), "Command2"), Qt::LeftButton);
+        QCOMPARE(answerer.boxes.size(), 1);
+        QVERIFY(answerer.boxes[0].text.contains("could not be started"));
+        QVERIFY2(answerer.boxes[0].text.contains("tictactoe-sysinfo"), qPrintable(answerer.boxes[0].text));
+        QVERIFY(AboutForm::instance().window()->isVisible());
+        QCOMPARE(shownBoard(window), QString("X........"));
+        QCOMPARE(statusText(window), QString("O's Turn"));
+    }
+
+    void unknownPathNamesNoProgram()
+    {
+        QVERIFY(ProgramStarter::resolve("C:\\windows\\notepad.exe").isEmpty());
+        QVERIFY(ProgramStarter::resolve("/bin/sh").isEmpty());
+    }
+
+    // The program runs until no window that quits on close is left open.
+    void programEndsWhenItsLastWindowCloses()
+    {
+        const auto openWindows = [] {
+            QStringList open;
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (widget->isVisible() && widget->testAttribute(Qt::WA_QuitOnClose))
+                    open << widget->objectName();
+            }
+            return open;
+        };
+        auto* window = new FrmMain;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        QPointer<FrmMain> alive(window);
+        window->show();
+        clickAbout(*window);
+        window->close();
+        QTRY_VERIFY(!alive); // its timers are gone with it
+        QCOMPARE(openWindows(), QStringList{"frmAbout"});
+        QTest::mouseClick(child(*AboutForm::instance().window(), "Command1"), Qt::LeftButton);
+        QCOMPARE(openWindows(), QStringList{});
+    }
+};
+
+QTEST_MAIN(About)
+#include "tst_about.moc"
