@@ -187,14 +187,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QStringList order;
         QWidget* widget = child(window, "cmdNewGame");
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 17; ++i) {
             order << widget->objectName();
             widget->setFocus(Qt::TabFocusReason);
             QTest::keyClick(widget, Qt::Key_Tab);
             widget = QApplication::focusWidget();
         }
+        // Each square takes its cell panel's place in the order.
         QCOMPARE(order, (QStringList{"cmdNewGame", "cmdAbout", "lstP1M", "lstP2M", "Text3", "Text1", "Text2",
-                                     "lblStatus"}));
+                                     "lblStatus", "BottomRight", "BottomMiddle", "MiddleRight", "BottomLeft",
+                                     "TopRight", "MiddleMiddle", "MiddleLeft", "TopMiddle", "TopLeft"}));
         QCOMPARE(widget->objectName(), QString("cmdNewGame")); // the hidden button is no tab stop
     }
 };

@@ -14,6 +14,18 @@ namespace {
 
 constexpr int kTimerInterval = 50; // milliseconds, for all three timers
 
+// What a screen reader says of a mark.
+QString spokenMark(game::Mark mark)
+{
+    switch (mark) {
+    case game::Mark::X: return "X";
+    case game::Mark::O: return "O";
+    case game::Mark::OWin: return "O, winning line";
+    case game::Mark::Empty: break;
+    }
+    return "empty";
+}
+
 QStringList itemsOf(const std::vector<std::string>& list)
 {
     QStringList items;
@@ -35,8 +47,10 @@ FrmMain::FrmMain(QWidget* parent)
     m_squares = {ui->TopLeft, ui->TopMiddle, ui->TopRight, ui->MiddleLeft, ui->MiddleMiddle,
                  ui->MiddleRight, ui->BottomLeft, ui->BottomMiddle, ui->BottomRight};
     for (int square = 1; square <= game::kSquareCount; ++square) {
-        connect(m_squares[square - 1], &SquareImage::clicked, this,
+        SquareImage* image = m_squares[square - 1];
+        connect(image, &SquareImage::clicked, this,
                 [this, square] { run([this, square] { m_form.Square_Click(square); }); });
+        drawSquare(square);
     }
     connect(ui->cmdNewGame, &QAbstractButton::clicked, this, [this] { run([this] { m_form.cmdNewGame_Click(); }); });
     connect(ui->cmdAbout, &QAbstractButton::clicked, this, [] { AboutForm::instance().show(); });
@@ -115,6 +129,14 @@ void FrmMain::beep()
     QApplication::beep();
 }
 
+void FrmMain::drawSquare(int square)
+{
+    const game::Mark mark = m_form.picture(square);
+    SquareImage* image = m_squares[square - 1];
+    image->setPicture(markImage(mark)->pixmap());
+    image->setAccessibleName(QString("Square %1, %2").arg(square).arg(spokenMark(mark)));
+}
+
 const QLabel* FrmMain::markImage(game::Mark mark) const
 {
     switch (mark) {
@@ -131,7 +153,7 @@ void FrmMain::changed(const game::Change& change)
     using Property = game::Change::Property;
     switch (change.property) {
     case Property::SquarePicture:
-        m_squares[change.square - 1]->setPicture(markImage(m_form.picture(change.square))->pixmap());
+        drawSquare(change.square);
         break;
     case Property::SquareEnabled:
         m_squares[change.square - 1]->setEnabled(m_form.squareEnabled(change.square));

@@ -39,6 +39,7 @@ private:
     void run(const std::function<void()>& handler);
     void moveFocusToSink();
     QTimer* addTimer(const char* name, void (FrmMain::*tick)());
+    void drawSquare(int square);
     const QLabel* markImage(game::Mark mark) const;
 
     std::unique_ptr<Ui::frmMain> ui;

@@ -13,13 +13,16 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    m_click.press(event);
+    m_pressed = event->button() == Qt::LeftButton;
     emit mouseDown();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    if (m_click.releaseCompletesClick(event, this))
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
         emit clicked();
 }

@@ -1,8 +1,6 @@
 // A picture box: a sunken panel that holds other controls and reports mouse presses and clicks.
 #pragma once
 
-#include "clicktracker.h"
-
 #include <QFrame>
 
 class PictureBox : public QFrame {
@@ -20,5 +18,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    ClickTracker m_click;
+    bool m_pressed = false;
 };

@@ -1,10 +1,16 @@
-// A square of the board: shows its mark's picture at the picture's own size, and reports clicks.
+// A square of the board: shows its mark's picture at the picture's own size, and is pressed
+// like a button, by a mouse click or, when it has the focus, by Space or Enter.
 #include "squareimage.h"
 
-#include <QMouseEvent>
-#include <QPainter>
+#include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
-SquareImage::SquareImage(QWidget* parent) : QWidget(parent) {}
+SquareImage::SquareImage(QWidget* parent) : QAbstractButton(parent)
+{
+    // Reached with Tab only: a mouse click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+}
 
 void SquareImage::setPicture(const QPixmap& picture)
 {
@@ -16,23 +22,24 @@ void SquareImage::setPicture(const QPixmap& picture)
 // Scaled displays enlarge it without smoothing, so the bitmap stays sharp.
 void SquareImage::paintEvent(QPaintEvent*)
 {
-    if (m_picture.isNull())
-        return;
-    QPainter painter(this);
+    QStylePainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawPixmap(0, 0, m_picture);
+    if (!m_picture.isNull())
+        painter.drawPixmap(0, 0, m_picture);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(2, 2, -2, -2);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
 }
 
-// A disabled square gets no mouse events at all, so it delivers no click.
-void SquareImage::mousePressEvent(QMouseEvent* event)
+// Space presses the square as it does any button; Enter does too, for keyboard players.
+void SquareImage::keyPressEvent(QKeyEvent* event)
 {
-    event->accept();
-    m_click.press(event);
-}
-
-void SquareImage::mouseReleaseEvent(QMouseEvent* event)
-{
-    event->accept();
-    if (m_click.releaseCompletesClick(event, this))
-        emit clicked();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }

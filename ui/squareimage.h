@@ -1,12 +1,11 @@
-// A square of the board: shows its mark's picture at the picture's own size, and reports clicks.
+// A square of the board: shows its mark's picture at the picture's own size, and is pressed
+// like a button, by a mouse click or, when it has the focus, by Space or Enter.
 #pragma once
 
-#include "clicktracker.h"
-
+#include <QAbstractButton>
 #include <QPixmap>
-#include <QWidget>
 
-class SquareImage : public QWidget {
+class SquareImage : public QAbstractButton {
     Q_OBJECT
 
 public:
@@ -16,15 +15,10 @@ public:
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return m_picture; }
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap m_picture;
-    ClickTracker m_click;
 };

@@ -1,0 +1,148 @@
+// What a screen reader meets in the main window, and playing with the keyboard alone.
+#include "support/boxanswerer.h"
+#include "support/widgethelpers.h"
+
+#include "classiclook.h"
+
+#include <QAccessible>
+#include <QApplication>
+
+namespace {
+
+QAccessibleInterface* accessibleOf(const QWidget& window, const char* name)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(child(window, name));
+    if (!face)
+        qFatal("no accessible interface for %s", name);
+    return face;
+}
+
+QString nameOf(const QWidget& window, const char* name)
+{
+    return accessibleOf(window, name)->text(QAccessible::Name);
+}
+
+} // namespace
+
+class Accessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyClassicLook(*qApp); }
+
+    void controlsHaveNamesAndRoles_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("role");
+        QTest::newRow("square") << "MiddleMiddle" << "Square 5, empty" << int(QAccessible::Button);
+        QTest::newRow("status") << "lblStatus" << "Game Status" << int(QAccessible::EditableText);
+        QTest::newRow("X list") << "lstP1M" << "X's Moves" << int(QAccessible::List);
+        QTest::newRow("O list") << "lstP2M" << "O's Moves" << int(QAccessible::List);
+        QTest::newRow("New Game") << "cmdNewGame" << "New Game" << int(QAccessible::Button);
+        QTest::newRow("About") << "cmdAbout" << "About" << int(QAccessible::Button);
+        QTest::newRow("Move List heading") << "Text1" << "Move List" << int(QAccessible::EditableText);
+        QTest::newRow("X heading") << "Text2" << "X" << int(QAccessible::EditableText);
+        QTest::newRow("O heading") << "Text3" << "O" << int(QAccessible::EditableText);
+        QTest::newRow("hidden ratings button") << "GetFocas" << "Player Ratings" << int(QAccessible::Button);
+    }
+    void controlsHaveNamesAndRoles()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(int, role);
+        FrmMain window;
+        QAccessibleInterface* face = accessibleOf(window, qPrintable(control));
+        QCOMPARE(face->text(QAccessible::Name), name);
+        QCOMPARE(int(face->role()), role);
+    }
+
+    void namesFollowTheGame()
+    {
+        FrmMain window;
+        stopTimers(window);
+        window.show();
+        QCOMPARE(accessibleOf(window, "lblStatus")->text(QAccessible::Value), QString("X's Turn"));
+        playMoves(window, {5, 9, 7}); // O takes 1, 2, 3
+        QCOMPARE(nameOf(window, "MiddleMiddle"), QString("Square 5, X"));
+        QCOMPARE(nameOf(window, "TopLeft"), QString("Square 1, O"));
+        QCOMPARE(accessibleOf(window, "lstP1M")->childCount(), 3);
+        QCOMPARE(accessibleOf(window, "lstP1M")->child(0)->text(QAccessible::Name), QString("5"));
+
+        BoxAnswerer answerer;
+        window.WinCheck_Timer();
+        QCOMPARE(nameOf(window, "TopLeft"), QString("Square 1, O, winning line"));
+        QCOMPARE(accessibleOf(window, "lblStatus")->text(QAccessible::Value), QString("O(Computer) Wins!"));
+        QVERIFY(accessibleOf(window, "MiddleLeft")->state().disabled);
+
+        QTest::mouseClick(child(window, "cmdNewGame"), Qt::LeftButton);
+        QCOMPARE(nameOf(window, "TopLeft"), QString("Square 1, empty"));
+        QCOMPARE(accessibleOf(window, "lstP1M")->childCount(), 0);
+    }
+
+    // Space or Enter on a focused square is a click on it, with the same rules.
+    void keyboardPlacesXOnlyWhereAClickWould_data()
+    {
+        QTest::addColumn<QList<int>>("before");
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<int>("square");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("Space on an empty square") << QList<int>{} << true << 1 << int(Qt::Key_Space) << "X........";
+        QTest::newRow("Enter on an empty square") << QList<int>{} << true << 9 << int(Qt::Key_Return) << "........X";
+        QTest::newRow("Space on an O") << QList<int>{1} << true << 5 << int(Qt::Key_Space) << "X...O....";
+        QTest::newRow("Enter on an X") << QList<int>{1} << true << 1 << int(Qt::Key_Enter) << "X...O....";
+        QTest::newRow("O's turn") << QList<int>{1} << false << 9 << int(Qt::Key_Space) << "X........";
+    }
+    void keyboardPlacesXOnlyWhereAClickWould()
+    {
+        QFETCH(QList<int>, before);
+        QFETCH(bool, answered);
+        QFETCH(int, square);
+        QFETCH(int, key);
+        QFETCH(QString, after);
+        FrmMain window;
+        stopTimers(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (int move : before) {
+            clickSquare(window, move);
+            if (answered)
+                window.CpuTurn_Timer();
+        }
+        squareOf(window, square)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(squareOf(window, square), Qt::Key(key));
+        QCOMPARE(shownBoard(window), after);
+    }
+
+    void frozenSquareTakesNoFocus()
+    {
+        FrmMain window;
+        stopTimers(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        playMoves(window, {5, 9, 7});
+        BoxAnswerer answerer;
+        window.WinCheck_Timer();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        child(window, "lblStatus")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), child(window, "cmdNewGame")); // all nine are skipped
+    }
+
+    void squareShowsFocusMark()
+    {
+        FrmMain window;
+        stopTimers(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        SquareImage* square = squareOf(window, 5);
+        const QImage unfocused = square->grab().toImage();
+        square->setFocus(Qt::TabFocusReason);
+        QVERIFY(square->grab().toImage() != unfocused);
+    }
+};
+
+QTEST_MAIN(Accessibility)
+#include "tst_accessibility.moc"
