@@ -16,6 +16,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Tic-Tac-Toe");
     QApplication::setApplicationVersion("1.00");
     QApplication::setOrganizationName("TAVROK");
+    QGuiApplication::setDesktopFileName("org.tavrok.tictactoe");
     applyClassicLook(app);
 
     auto* window = new FrmMain;

@@ -1,0 +1,39 @@
+# Installs the build into a scratch DESTDIR and checks what lands where, and that the game
+# finds the system information program from its installed folder.
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE ${OUT})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${OUT}
+                        ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+file(GLOB_RECURSE installed RELATIVE ${OUT} ${OUT}/*)
+list(SORT installed)
+set(id org.tavrok.tictactoe)
+set(expected
+    usr/games/Tic-Tac-Toe
+    usr/libexec/tictactoe/tictactoe-sysinfo
+    usr/share/applications/${id}.desktop
+    usr/share/doc/tictactoe/changelog.gz
+    usr/share/doc/tictactoe/copyright
+    usr/share/icons/hicolor/128x128/apps/${id}.png
+    usr/share/icons/hicolor/16x16/apps/${id}.png
+    usr/share/icons/hicolor/256x256/apps/${id}.png
+    usr/share/icons/hicolor/32x32/apps/${id}.png
+    usr/share/icons/hicolor/48x48/apps/${id}.png
+    usr/share/icons/hicolor/64x64/apps/${id}.png
+    usr/share/icons/hicolor/scalable/apps/${id}.svg
+    usr/share/man/man6/Tic-Tac-Toe.6.gz
+    usr/share/metainfo/${id}.metainfo.xml)
+if(NOT installed STREQUAL expected)
+    message(FATAL_ERROR "installed:\n${installed}\nexpected:\n${expected}")
+endif()
+
+# The game looks for the program in this folder relative to its own.
+set(found ${OUT}/usr/games/${LIBEXEC_FROM_BIN}/tictactoe-sysinfo)
+execute_process(COMMAND test -x ${found} RESULT_VARIABLE notExecutable)
+if(notExecutable)
+    message(FATAL_ERROR "the installed game would not find ${found}")
+endif()

@@ -1,0 +1,21 @@
+# Runs a generator into OUT and compares every file it writes with the one kept in KEPT.
+# GENERATE is the command line, with @OUT@ standing for the output folder.
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+string(REPLACE "@OUT@" "${OUT}" command "${GENERATE}")
+execute_process(COMMAND ${command} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${command} failed: ${result}")
+endif()
+file(GLOB_RECURSE drawn RELATIVE ${OUT} ${OUT}/*)
+if(NOT drawn)
+    message(FATAL_ERROR "${command} wrote nothing")
+endif()
+foreach(name IN LISTS drawn)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${name} ${KEPT}/${name}
+                    RESULT_VARIABLE differs)
+    if(differs)
+        message(FATAL_ERROR "${name} differs from the kept ${KEPT}/${name}; run the generator into ${KEPT}")
+    endif()
+endforeach()
