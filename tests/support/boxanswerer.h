@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -20,23 +21,30 @@ public:
     explicit BoxAnswerer(std::function<void()> whenShown = {}) : m_whenShown(std::move(whenShown))
     {
         connect(&m_poll, &QTimer::timeout, this, &BoxAnswerer::answer);
-        m_poll.start(5);
+        m_poll.start(1);
     }
 
     QList<ShownBox> boxes;
 
 private:
+    // Answered from a fresh call rather than from the poll itself, so that a box opened by
+    // whenShown is still found by the poll while the first one waits.
     void answer()
     {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
+        if (!box || !box->isVisible() || box == m_answering)
             return;
+        m_answering = box;
         boxes.append({box->windowTitle(), box->text(), box->icon()});
-        if (m_whenShown)
-            m_whenShown();
-        box->button(QMessageBox::Ok)->click();
+        QTimer::singleShot(0, this, [this, box = QPointer<QMessageBox>(box)] {
+            if (m_whenShown)
+                m_whenShown();
+            if (box)
+                box->button(QMessageBox::Ok)->click();
+        });
     }
 
+    QPointer<QMessageBox> m_answering;
     QTimer m_poll;
     std::function<void()> m_whenShown;
 };
