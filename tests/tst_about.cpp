@@ -214,6 +214,27 @@ private slots:
         QCOMPARE(statusText(window), QString("O's Turn"));
     }
 
+    // The program is started by its full path only: one of the same name on PATH is not used.
+    void programOnPathIsNotStarted()
+    {
+        QTemporaryDir onPath, empty;
+        writeStandIn(onPath.filePath("tictactoe-sysinfo"));
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("PATH", onPath.path().toLocal8Bit() + ":" + oldPath);
+        ProgramStarter::setProgramFolder(empty.path());
+        QVERIFY(QFileInfo(ProgramStarter::resolve("C:\\windows\\winver.exe")).isAbsolute());
+
+        FrmMain window;
+        window.show();
+        clickAbout(window);
+        BoxAnswerer answerer;
+        QTest::mouseClick(child(*AboutForm::instance().window(), "Command2"), Qt::LeftButton);
+        qputenv("PATH", oldPath);
+        QCOMPARE(answerer.boxes.size(), 1);
+        QTest::qWait(100); // time enough for a wrongly started stand-in to leave its marker
+        QVERIFY(!QFile::exists(onPath.filePath("marker")));
+    }
+
     void unknownPathNamesNoProgram()
     {
         QVERIFY(ProgramStarter::resolve("C:\\windows\\notepad.exe").isEmpty());
