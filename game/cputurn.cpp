@@ -33,7 +33,7 @@ void MainForm::CpuTurn_Timer()
 
         setPicture(rule.target, Mark::O);
         if (rule.advancesStage)
-            MoveStage.increment();
+            advanceMoveStage();
         setStatusText(kXsTurn);
         appendItem(m_lstP2M, Change::Property::P2MoveList, rule.target);
         return;

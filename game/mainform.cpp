@@ -7,7 +7,7 @@ MainForm::MainForm(Toolkit& toolkit) : m_toolkit(&toolkit) {}
 
 void MainForm::Form_Load()
 {
-    MoveStage = 1;
+    setMoveStage(1);
     SquareCount = 0;
     XCount = 0;
 }
@@ -31,7 +31,7 @@ void MainForm::cmdNewGame_Click()
         setPicture(square, Mark::Empty);
     for (int square : kEnableOrder)
         setSquareEnabled(square, true);
-    MoveStage = 1;
+    setMoveStage(1);
     clearList(m_lstP1M, Change::Property::P1MoveList);
     clearList(m_lstP2M, Change::Property::P2MoveList);
     setTimerEnabled(m_winCheckEnabled, Change::Property::WinCheckEnabled, true);
@@ -43,13 +43,34 @@ void MainForm::GetFocas_Click()
     ShowRatings();
 }
 
+void MainForm::announce(const Change& change)
+{
+    ++m_revision;
+    m_toolkit->changed(change);
+}
+
+// MoveStage is no control, so nothing is drawn for it; it still counts as a change.
+void MainForm::setMoveStage(std::int16_t stage)
+{
+    if (MoveStage == stage)
+        return;
+    MoveStage = stage;
+    ++m_revision;
+}
+
+void MainForm::advanceMoveStage()
+{
+    MoveStage.increment();
+    ++m_revision;
+}
+
 void MainForm::setPicture(int square, Mark mark)
 {
     Mark& current = m_pictures[square - 1];
     if (current == mark)
         return;
     current = mark;
-    m_toolkit->changed({Change::Property::SquarePicture, square});
+    announce({Change::Property::SquarePicture, square});
 }
 
 void MainForm::setSquareEnabled(int square, bool enabled)
@@ -58,7 +79,7 @@ void MainForm::setSquareEnabled(int square, bool enabled)
     if (current == enabled)
         return;
     current = enabled;
-    m_toolkit->changed({Change::Property::SquareEnabled, square});
+    announce({Change::Property::SquareEnabled, square});
 }
 
 void MainForm::setStatusText(std::string_view text)
@@ -66,7 +87,7 @@ void MainForm::setStatusText(std::string_view text)
     if (m_statusText == text)
         return;
     m_statusText = text;
-    m_toolkit->changed({Change::Property::StatusText});
+    announce({Change::Property::StatusText});
 }
 
 void MainForm::setStatusBackColor(OleColor color)
@@ -74,13 +95,13 @@ void MainForm::setStatusBackColor(OleColor color)
     if (m_statusBackColor == color)
         return;
     m_statusBackColor = color;
-    m_toolkit->changed({Change::Property::StatusBackColor});
+    announce({Change::Property::StatusBackColor});
 }
 
 void MainForm::appendItem(std::vector<std::string>& list, Change::Property property, int square)
 {
     list.push_back(std::to_string(square));
-    m_toolkit->changed({property});
+    announce({property});
 }
 
 void MainForm::clearList(std::vector<std::string>& list, Change::Property property)
@@ -88,7 +109,7 @@ void MainForm::clearList(std::vector<std::string>& list, Change::Property proper
     if (list.empty())
         return;
     list.clear();
-    m_toolkit->changed({property});
+    announce({property});
 }
 
 void MainForm::setTimerEnabled(bool& timerEnabled, Change::Property property, bool enabled)
@@ -96,7 +117,7 @@ void MainForm::setTimerEnabled(bool& timerEnabled, Change::Property property, bo
     if (timerEnabled == enabled)
         return;
     timerEnabled = enabled;
-    m_toolkit->changed({property});
+    announce({property});
 }
 
 } // namespace game

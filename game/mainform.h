@@ -43,6 +43,10 @@ public:
     bool tieCheckEnabled() const { return m_tieCheckEnabled; }
 
     std::int16_t moveStage() const { return MoveStage; }
+
+    // Goes up with every change of the state above: a handler that leaves it as it was
+    // changed nothing, and will change nothing again until it moves.
+    std::uint64_t revision() const { return m_revision; }
     std::int16_t squareCount() const { return SquareCount; }
     std::int16_t xCount() const { return XCount; }
 
@@ -51,6 +55,9 @@ private:
 
     void ShowRatings();
 
+    void announce(const Change& change);
+    void setMoveStage(std::int16_t stage);
+    void advanceMoveStage();
     void setPicture(int square, Mark mark);
     void setSquareEnabled(int square, bool enabled);
     void setStatusText(std::string_view text);
@@ -76,6 +83,8 @@ private:
     Int16 MoveStage;
     Int16 SquareCount;
     Int16 XCount;
+
+    std::uint64_t m_revision = 0;
 };
 
 } // namespace game

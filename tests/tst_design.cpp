@@ -105,14 +105,14 @@ private slots:
         FrmMain window;
         QStringList names;
         for (QObject* object : window.children()) {
-            if (object->isWidgetType() || qobject_cast<QTimer*>(object))
+            if (object->isWidgetType() || qobject_cast<GameTimer*>(object))
                 names << object->objectName();
         }
         QCOMPARE(names, (QStringList{"GetFocas", "Picture11", "OWin", "Empty2", "O", "X",
                                      "TieCheck", "CpuTurn", "WinCheck"}));
-        for (QTimer* timer : window.findChildren<QTimer*>()) {
+        for (GameTimer* timer : window.findChildren<GameTimer*>()) {
             QCOMPARE(timer->interval(), 50);
-            QVERIFY(timer->isActive());
+            QVERIFY(timer->isEnabled());
         }
     }
 

@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(statusWhileBoxOpen, QString("O(Computer) Wins!"));
         QCOMPARE(statusColor(window), QColor(255, 255, 255));
         QVERIFY(!anySquareEnabled(window));
-        QVERIFY(!child<QTimer>(window, "WinCheck")->isActive());
+        QVERIFY(!child<GameTimer>(window, "WinCheck")->isEnabled());
 
         clickSquare(window, 4); // a disabled square takes no click
         QCOMPARE(shownBoard(window), QString("WWW.X.X.X"));
@@ -94,7 +94,6 @@ private slots:
     {
         FrmMain window;
         stopTimers(window);
-        child<QTimer>(window, "TieCheck")->start();
         window.show();
         playMoves(window, {2, 4, 9, 7});
         clickSquare(window, 6);
@@ -104,7 +103,7 @@ private slots:
         QCOMPARE(answerer.boxes[0].text, kTie);
         QCOMPARE(statusText(window), QString("Tie Game."));
         QCOMPARE(statusColor(window), QColor(255, 255, 255));
-        QVERIFY(!child<QTimer>(window, "TieCheck")->isActive());
+        QVERIFY(!child<GameTimer>(window, "TieCheck")->isEnabled());
         QVERIFY(anySquareEnabled(window));
     }
 
@@ -147,7 +146,7 @@ private slots:
         QVERIFY(listItems(window, "lstP2M").isEmpty());
         for (int square = 1; square <= 9; ++square)
             QVERIFY(squareOf(window, square)->isEnabled());
-        QCOMPARE(child<QTimer>(window, "WinCheck")->isActive(), won); // restarted if it had stopped
+        QVERIFY(child<GameTimer>(window, "WinCheck")->isEnabled()); // enabled again if the win had stopped it
         clickSquare(window, 1);
         QCOMPARE(shownBoard(window), QString("X........"));
     }

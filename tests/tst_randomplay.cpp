@@ -86,9 +86,9 @@ QString brokenRule(const FrmMain& window)
         if (squareOf(window, square)->isEnabled() != form.squareEnabled(square))
             return QString("square %1 enabled differs").arg(square);
     }
-    if (child<QTimer>(window, "WinCheck")->isActive() != form.winCheckEnabled()
-        || child<QTimer>(window, "TieCheck")->isActive() != form.tieCheckEnabled()
-        || !child<QTimer>(window, "CpuTurn")->isActive())
+    if (child<GameTimer>(window, "WinCheck")->isEnabled() != form.winCheckEnabled()
+        || child<GameTimer>(window, "TieCheck")->isEnabled() != form.tieCheckEnabled()
+        || !child<GameTimer>(window, "CpuTurn")->isEnabled())
         return "timers differ from the game's flags";
     return {};
 }

@@ -3,16 +3,14 @@
 
 #include "aboutform.h"
 #include "classiclook.h"
+#include "gametimer.h"
 #include "runtimeerror.h"
 #include "ui_frmmain.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 
 namespace {
-
-constexpr int kTimerInterval = 50; // milliseconds, for all three timers
 
 // What a screen reader says of a mark.
 QString spokenMark(game::Mark mark)
@@ -35,6 +33,17 @@ QStringList itemsOf(const std::vector<std::string>& list)
 }
 
 } // namespace
+
+// A template, not a std::function, so that a tick costs no allocation.
+template <typename Handler>
+void FrmMain::run(Handler handler)
+{
+    try {
+        handler();
+    } catch (const game::RuntimeError& error) {
+        reportRuntimeError(error);
+    }
+}
 
 FrmMain::FrmMain(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_form(*this)
@@ -63,9 +72,10 @@ FrmMain::FrmMain(QWidget* parent)
     connect(ui->Picture11, &PictureBox::mouseDown, this, &FrmMain::moveFocusToSink);
     connect(ui->Picture1, &PictureBox::clicked, this, &FrmMain::moveFocusToSink);
 
-    m_tieCheck = addTimer("TieCheck", &FrmMain::TieCheck_Timer);
-    m_cpuTurn = addTimer("CpuTurn", &FrmMain::CpuTurn_Timer);
-    m_winCheck = addTimer("WinCheck", &FrmMain::WinCheck_Timer);
+    // Created in the design's order, all enabled.
+    m_timers[game::TickGate::TieCheck] = addTimer("TieCheck", &FrmMain::TieCheck_Timer);
+    m_timers[game::TickGate::CpuTurn] = addTimer("CpuTurn", &FrmMain::CpuTurn_Timer);
+    m_timers[game::TickGate::WinCheck] = addTimer("WinCheck", &FrmMain::WinCheck_Timer);
 
     m_form.Form_Load();
     ui->cmdNewGame->setFocus();
@@ -73,29 +83,36 @@ FrmMain::FrmMain(QWidget* parent)
 
 FrmMain::~FrmMain() = default;
 
-QTimer* FrmMain::addTimer(const char* name, void (FrmMain::*tick)())
+GameTimer* FrmMain::addTimer(const char* name, void (FrmMain::*tick)())
 {
-    auto* timer = new QTimer(this);
-    timer->setObjectName(name);
-    timer->setInterval(kTimerInterval);
-    connect(timer, &QTimer::timeout, this, tick);
-    timer->start();
+    auto* timer = new GameTimer(name, this);
+    connect(timer, &GameTimer::timeout, this, tick);
+    timer->setEnabled(true);
     return timer;
 }
 
 void FrmMain::TieCheck_Timer()
 {
-    run([this] { m_form.TieCheck_Timer(); });
+    tick(game::TickGate::TieCheck, &game::MainForm::TieCheck_Timer);
 }
 
 void FrmMain::CpuTurn_Timer()
 {
-    run([this] { m_form.CpuTurn_Timer(); });
+    tick(game::TickGate::CpuTurn, &game::MainForm::CpuTurn_Timer);
 }
 
 void FrmMain::WinCheck_Timer()
 {
-    run([this] { m_form.WinCheck_Timer(); });
+    tick(game::TickGate::WinCheck, &game::MainForm::WinCheck_Timer);
+}
+
+void FrmMain::tick(game::TickGate::Timer timer, void (game::MainForm::*handler)())
+{
+    const std::uint64_t before = m_form.revision();
+    run([this, handler] { (m_form.*handler)(); });
+    m_gate.ticked(timer, before, m_form.revision());
+    if (!m_gate.needed(timer, m_form.revision()))
+        m_timers[timer]->sleep();
 }
 
 void FrmMain::moveFocusToSink()
@@ -103,18 +120,14 @@ void FrmMain::moveFocusToSink()
     ui->GetFocas->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmMain::run(const std::function<void()>& handler)
+void FrmMain::reportRuntimeError(const game::RuntimeError& error)
 {
-    try {
-        handler();
-    } catch (const game::RuntimeError& error) {
-        QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
-                        QString("Run-time error '%1':\n\n%2")
-                            .arg(error.number())
-                            .arg(QString::fromStdString(error.description())),
-                        QMessageBox::Ok, this);
-        box.exec();
-    }
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                    QString("Run-time error '%1':\n\n%2")
+                        .arg(error.number())
+                        .arg(QString::fromStdString(error.description())),
+                    QMessageBox::Ok, this);
+    box.exec();
 }
 
 void FrmMain::msgBox(const std::string& prompt, int style, const std::string& title)
@@ -150,6 +163,12 @@ const QLabel* FrmMain::markImage(game::Mark mark) const
 
 void FrmMain::changed(const game::Change& change)
 {
+    // The state has moved on: every sleeping timer's next tick may matter again.
+    for (int timer = 0; timer < game::TickGate::TimerCount; ++timer) {
+        if (m_gate.needed(game::TickGate::Timer(timer), m_form.revision()))
+            m_timers[timer]->wake();
+    }
+
     using Property = game::Change::Property;
     switch (change.property) {
     case Property::SquarePicture:
@@ -173,10 +192,10 @@ void FrmMain::changed(const game::Change& change)
         ui->lstP2M->addItems(itemsOf(m_form.lstP2M()));
         break;
     case Property::WinCheckEnabled:
-        m_form.winCheckEnabled() ? m_winCheck->start() : m_winCheck->stop();
+        m_timers[game::TickGate::WinCheck]->setEnabled(m_form.winCheckEnabled());
         break;
     case Property::TieCheckEnabled:
-        m_form.tieCheckEnabled() ? m_tieCheck->start() : m_tieCheck->stop();
+        m_timers[game::TickGate::TieCheck]->setEnabled(m_form.tieCheckEnabled());
         break;
     }
 }

@@ -2,18 +2,19 @@
 #pragma once
 
 #include "mainform.h"
+#include "tickgate.h"
 #include "toolkit.h"
 
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
 
+class GameTimer;
 class QLabel;
-class QTimer;
 class SquareImage;
 namespace Ui { class frmMain; }
+namespace game { class RuntimeError; }
 
 class FrmMain : public QWidget, private game::Toolkit {
     Q_OBJECT
@@ -36,16 +37,19 @@ private:
     void changed(const game::Change& change) override;
 
     // Runs a game handler; a run-time error it raises is reported and the game goes on.
-    void run(const std::function<void()>& handler);
+    template <typename Handler>
+    void run(Handler handler);
+    void reportRuntimeError(const game::RuntimeError& error);
     void moveFocusToSink();
-    QTimer* addTimer(const char* name, void (FrmMain::*tick)());
+    GameTimer* addTimer(const char* name, void (FrmMain::*tick)());
+    // Runs a tick, and puts its timer to sleep when the tick changed nothing.
+    void tick(game::TickGate::Timer timer, void (game::MainForm::*handler)());
     void drawSquare(int square);
     const QLabel* markImage(game::Mark mark) const;
 
     std::unique_ptr<Ui::frmMain> ui;
     std::array<SquareImage*, game::kSquareCount> m_squares{};
     game::MainForm m_form;
-    QTimer* m_tieCheck;
-    QTimer* m_cpuTurn;
-    QTimer* m_winCheck;
+    game::TickGate m_gate;
+    std::array<GameTimer*, game::TickGate::TimerCount> m_timers{};
 };

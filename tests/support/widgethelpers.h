@@ -2,13 +2,13 @@
 #pragma once
 
 #include "frmmain.h"
+#include "gametimer.h"
 #include "squareimage.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <array>
 
@@ -64,11 +64,11 @@ inline void clickSquare(const QWidget& window, int square)
     QTest::mouseClick(squareOf(window, square), Qt::LeftButton);
 }
 
-// Stops the real timers so a test decides when each tick happens.
+// Stops the clock's ticks so a test decides when each tick happens.
 inline void stopTimers(const QWidget& window)
 {
-    for (QTimer* timer : window.findChildren<QTimer*>())
-        timer->stop();
+    for (GameTimer* timer : window.findChildren<GameTimer*>())
+        timer->holdTicks();
 }
 
 // The human's moves, each answered by one tick of the computer's timer.
