@@ -4,6 +4,7 @@
 #include "aboutform.h"
 #include "classiclook.h"
 #include "gametimer.h"
+#include "ratings.h"
 #include "runtimeerror.h"
 #include "ui_frmmain.h"
 
@@ -132,7 +133,7 @@ void FrmMain::reportRuntimeError(const game::RuntimeError& error)
 
 void FrmMain::msgBox(const std::string& prompt, int style, const std::string& title)
 {
-    const QMessageBox::Icon icon = style == 64 ? QMessageBox::Information : QMessageBox::NoIcon;
+    const QMessageBox::Icon icon = style == game::kInformationStyle ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(prompt), QMessageBox::Ok, this);
     box.exec();
 }
