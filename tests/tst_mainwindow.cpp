@@ -3,10 +3,12 @@
 #include "support/boxanswerer.h"
 #include "support/widgethelpers.h"
 
+#include "aboutform.h"
 #include "classiclook.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -149,6 +151,42 @@ private slots:
         QVERIFY(child<GameTimer>(window, "WinCheck")->isEnabled()); // enabled again if the win had stopped it
         clickSquare(window, 1);
         QCOMPARE(shownBoard(window), QString("X........"));
+    }
+
+    // Alt+N presses New Game visibly and clicks it a moment later. If the computer wins in
+    // that moment, the click would land while the ratings box is open, start a game the
+    // box's own handler then freezes. The window takes no clicks while a box is open.
+    void accessKeyClickDuringBoxIsDropped_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Alt+N") << "cmdNewGame";
+        QTest::newRow("Alt+A") << "cmdAbout";
+    }
+    void accessKeyClickDuringBoxIsDropped()
+    {
+        QFETCH(QString, button);
+        FrmMain window;
+        stopTimers(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        playMoves(window, {5, 9, 7});
+        const Qt::Key key = button == "cmdNewGame" ? Qt::Key_N : Qt::Key_A;
+        QTest::keyClick(&window, key, Qt::AltModifier);
+        int clicksWhileOpen = 0;
+        BoxAnswerer answerer([&] {
+            QSignalSpy clicks(child<QAbstractButton>(window, qPrintable(button)), &QAbstractButton::clicked);
+            QTest::qWait(300); // longer than the button's visible press
+            clicksWhileOpen = int(clicks.size());
+        });
+        window.WinCheck_Timer();
+
+        QCOMPARE(answerer.boxes.size(), 1);
+        QCOMPARE(clicksWhileOpen, 1); // the press did come through
+        QCOMPARE(shownBoard(window), QString("WWW.X.X.X"));
+        QCOMPARE(statusText(window), QString("O(Computer) Wins!"));
+        QVERIFY(!anySquareEnabled(window));
+        QVERIFY(!child<GameTimer>(window, "WinCheck")->isEnabled());
+        QVERIFY(!AboutForm::instance().window());
     }
 
     // A press on the status box, a heading or the back panel parks the focus on the hidden

@@ -40,6 +40,7 @@ private:
     template <typename Handler>
     void run(Handler handler);
     void reportRuntimeError(const game::RuntimeError& error);
+    bool takesClicks() const;
     void moveFocusToSink();
     GameTimer* addTimer(const char* name, void (FrmMain::*tick)());
     // Runs a tick, and puts its timer to sleep when the tick changed nothing.
