@@ -2,10 +2,12 @@
 #include "support/boxanswerer.h"
 #include "support/widgethelpers.h"
 
+#include "aboutform.h"
 #include "classiclook.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 
 namespace {
 
@@ -113,6 +115,48 @@ private slots:
         squareOf(window, square)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(squareOf(window, square), Qt::Key(key));
         QCOMPARE(shownBoard(window), after);
+    }
+
+    // Enter on any focused button presses it, as Space does; a held Enter presses once.
+    void enterPressesFocusedButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("cleared");
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<bool>("aboutOpen");
+        QTest::newRow("New Game") << "cmdNewGame" << false << true << 0 << false;
+        QTest::newRow("About") << "cmdAbout" << false << false << 0 << true;
+        QTest::newRow("hidden ratings button") << "GetFocas" << false << false << 1 << false;
+        QTest::newRow("New Game, repeat of a held key") << "cmdNewGame" << true << false << 0 << false;
+    }
+    void enterPressesFocusedButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, held);
+        QFETCH(bool, cleared);
+        QFETCH(int, boxes);
+        QFETCH(bool, aboutOpen);
+        FrmMain window;
+        stopTimers(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        playMoves(window, {5, 9}); // two X's: the ratings report has a box to show
+        const QString played = shownBoard(window);
+        QWidget* target = child(window, qPrintable(button));
+        target->setFocus(Qt::OtherFocusReason);
+        BoxAnswerer answerer;
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), held);
+        QApplication::sendEvent(target, &enter);
+
+        QCOMPARE(shownBoard(window), cleared ? QString(".........") : played);
+        QCOMPARE(answerer.boxes.size(), boxes);
+        QCOMPARE(AboutForm::instance().window() != nullptr, aboutOpen);
+        if (AboutForm::instance().window()) {
+            FrmAbout* about = AboutForm::instance().window();
+            QTest::keyClick(child(*about, "Command1"), Qt::Key_Enter, Qt::KeypadModifier); // OK
+            QTRY_VERIFY(!AboutForm::instance().window());
+        }
     }
 
     void frozenSquareTakesNoFocus()

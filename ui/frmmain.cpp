@@ -3,6 +3,7 @@
 
 #include "aboutform.h"
 #include "classiclook.h"
+#include "enterkey.h"
 #include "gametimer.h"
 #include "ratings.h"
 #include "runtimeerror.h"
@@ -53,6 +54,7 @@ FrmMain::FrmMain(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     applyDesignLook(this);
+    EnterPressesButtons::install(*this);
 
     m_squares = {ui->TopLeft, ui->TopMiddle, ui->TopRight, ui->MiddleLeft, ui->MiddleMiddle,
                  ui->MiddleRight, ui->BottomLeft, ui->BottomMiddle, ui->BottomRight};

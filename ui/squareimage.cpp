@@ -1,8 +1,7 @@
 // A square of the board: shows its mark's picture at the picture's own size, and is pressed
-// like a button, by a mouse click or, when it has the focus, by Space or Enter.
+// like a button, by a mouse click or, when it has the focus, by a key.
 #include "squareimage.h"
 
-#include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
@@ -32,14 +31,4 @@ void SquareImage::paintEvent(QPaintEvent*)
         option.rect = rect().adjusted(2, 2, -2, -2);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
     }
-}
-
-// Space presses the square as it does any button; Enter does too, for keyboard players.
-void SquareImage::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        click();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
 }

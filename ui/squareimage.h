@@ -1,5 +1,5 @@
 // A square of the board: shows its mark's picture at the picture's own size, and is pressed
-// like a button, by a mouse click or, when it has the focus, by Space or Enter.
+// like a button, by a mouse click or, when it has the focus, by a key.
 #pragma once
 
 #include <QAbstractButton>
@@ -17,7 +17,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap m_picture;
