@@ -47,6 +47,18 @@ void FrmMain::run(Handler handler)
     }
 }
 
+// An open message box owns the input. An access key clicks its button a moment after the
+// press, so that click can still arrive once a box has opened; it is dropped, or a New Game
+// would start inside the computer's win and be frozen by the rest of it.
+template <typename Handler>
+void FrmMain::onClick(QAbstractButton* button, Handler handler)
+{
+    connect(button, &QAbstractButton::clicked, this, [this, handler] {
+        if (!QApplication::activeModalWidget())
+            handler();
+    });
+}
+
 FrmMain::FrmMain(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()), m_form(*this)
 {
@@ -60,24 +72,12 @@ FrmMain::FrmMain(QWidget* parent)
                  ui->MiddleRight, ui->BottomLeft, ui->BottomMiddle, ui->BottomRight};
     for (int square = 1; square <= game::kSquareCount; ++square) {
         SquareImage* image = m_squares[square - 1];
-        connect(image, &SquareImage::clicked, this, [this, square] {
-            if (takesClicks())
-                run([this, square] { m_form.Square_Click(square); });
-        });
+        onClick(image, [this, square] { run([this, square] { m_form.Square_Click(square); }); });
         drawSquare(square);
     }
-    connect(ui->cmdNewGame, &QAbstractButton::clicked, this, [this] {
-        if (takesClicks())
-            run([this] { m_form.cmdNewGame_Click(); });
-    });
-    connect(ui->cmdAbout, &QAbstractButton::clicked, this, [this] {
-        if (takesClicks())
-            AboutForm::instance().show();
-    });
-    connect(ui->GetFocas, &QAbstractButton::clicked, this, [this] {
-        if (takesClicks())
-            run([this] { m_form.GetFocas_Click(); });
-    });
+    onClick(ui->cmdNewGame, [this] { run([this] { m_form.cmdNewGame_Click(); }); });
+    onClick(ui->cmdAbout, [] { AboutForm::instance().show(); });
+    onClick(ui->GetFocas, [this] { run([this] { m_form.GetFocas_Click(); }); });
 
     // The focus sink: lblStatus_MouseDown, Text1_MouseDown, Text2_MouseDown, Text3_MouseDown,
     // Picture11_MouseDown and Picture1_Click all park the focus on the hidden button.
@@ -127,15 +127,6 @@ void FrmMain::tick(game::TickGate::Timer timer, void (game::MainForm::*handler)(
     m_gate.ticked(timer, before, m_form.revision());
     if (!m_gate.needed(timer, m_form.revision()))
         m_timers[timer]->sleep();
-}
-
-// An open message box owns the input. An access key clicks its button a moment after the
-// press, so that click can still arrive once a box has opened; it is dropped, or a New Game
-// would start inside the computer's win and be frozen by the rest of it.
-bool FrmMain::takesClicks() const
-{
-    const QWidget* modal = QApplication::activeModalWidget();
-    return !modal || modal == this;
 }
 
 void FrmMain::moveFocusToSink()

@@ -11,6 +11,7 @@
 #include <memory>
 
 class GameTimer;
+class QAbstractButton;
 class QLabel;
 class SquareImage;
 namespace Ui { class frmMain; }
@@ -40,7 +41,9 @@ private:
     template <typename Handler>
     void run(Handler handler);
     void reportRuntimeError(const game::RuntimeError& error);
-    bool takesClicks() const;
+    // Runs handler on the button's clicks, except those that arrive while a message box is open.
+    template <typename Handler>
+    void onClick(QAbstractButton* button, Handler handler);
     void moveFocusToSink();
     GameTimer* addTimer(const char* name, void (FrmMain::*tick)());
     // Runs a tick, and puts its timer to sleep when the tick changed nothing.
