@@ -40,21 +40,24 @@ QStringList itemsOf(const std::vector<std::string>& list)
 template <typename Handler>
 void FrmMain::run(Handler handler)
 {
+    ++m_handlersRunning;
     try {
         handler();
     } catch (const game::RuntimeError& error) {
         reportRuntimeError(error);
     }
+    --m_handlersRunning;
 }
 
-// An open message box owns the input. An access key clicks its button a moment after the
-// press, so that click can still arrive once a box has opened; it is dropped, or a New Game
-// would start inside the computer's win and be frozen by the rest of it.
+// A handler still running means its message box is open, or closing: the modal box keeps the
+// player away from the board until the handler has finished. Clicks that arrive then are
+// dropped. An access key clicks its button a moment after the press, so without this a New
+// Game could start inside the computer's win and be frozen by the rest of it.
 template <typename Handler>
 void FrmMain::onClick(QAbstractButton* button, Handler handler)
 {
     connect(button, &QAbstractButton::clicked, this, [this, handler] {
-        if (!QApplication::activeModalWidget())
+        if (m_handlersRunning == 0)
             handler();
     });
 }

@@ -38,10 +38,11 @@ private:
     void changed(const game::Change& change) override;
 
     // Runs a game handler; a run-time error it raises is reported and the game goes on.
+    // Ticks may run inside a handler's message box; clicks may not (see onClick).
     template <typename Handler>
     void run(Handler handler);
     void reportRuntimeError(const game::RuntimeError& error);
-    // Runs handler on the button's clicks, except those that arrive while a message box is open.
+    // Runs handler on the button's clicks, except those that arrive while a handler runs.
     template <typename Handler>
     void onClick(QAbstractButton* button, Handler handler);
     void moveFocusToSink();
@@ -56,4 +57,5 @@ private:
     game::MainForm m_form;
     game::TickGate m_gate;
     std::array<GameTimer*, game::TickGate::TimerCount> m_timers{};
+    int m_handlersRunning = 0; // more than one when ticks run inside a handler's message box
 };
