@@ -2,7 +2,7 @@
 #include "aboutform.h"
 
 #include "classiclook.h"
-#include "enterkey.h"
+#include "enterpressesbuttons.h"
 #include "programstarter.h"
 #include "runtimeerror.h"
 #include "ui_frmabout.h"

@@ -3,7 +3,7 @@
 
 #include "aboutform.h"
 #include "classiclook.h"
-#include "enterkey.h"
+#include "enterpressesbuttons.h"
 #include "gametimer.h"
 #include "ratings.h"
 #include "runtimeerror.h"

@@ -1,5 +1,5 @@
 // Enter presses the button that has the focus, as Space does.
-#include "enterkey.h"
+#include "enterpressesbuttons.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
