@@ -145,12 +145,11 @@ private slots:
 
     void gameGoesOnWhileAboutIsOpen()
     {
-        FrmMain window;
-        stopTimers(window);
+        ManualClock clock;
+        FrmMain window(&clock);
         window.show();
         clickAbout(window);
-        clickSquare(window, 5);
-        window.CpuTurn_Timer();
+        playMoves(window, clock, {5});
         QCOMPARE(shownBoard(window), QString("O...X...."));
         QVERIFY(AboutForm::instance().window()->isVisible());
     }
@@ -199,8 +198,8 @@ private slots:
         }
         ProgramStarter::setProgramFolder(folder.path());
 
-        FrmMain window;
-        stopTimers(window);
+        ManualClock clock;
+        FrmMain window(&clock);
         window.show();
         clickSquare(window, 1);
         clickAbout(window);

@@ -61,18 +61,18 @@ private slots:
 
     void namesFollowTheGame()
     {
-        FrmMain window;
-        stopTimers(window);
+        ManualClock clock;
+        FrmMain window(&clock);
         window.show();
         QCOMPARE(accessibleOf(window, "lblStatus")->text(QAccessible::Value), QString("X's Turn"));
-        playMoves(window, {5, 9, 7}); // O takes 1, 2, 3
+        playMoves(window, clock, {5, 9}); // O takes 1, 2
         QCOMPARE(nameOf(window, "MiddleMiddle"), QString("Square 5, X"));
         QCOMPARE(nameOf(window, "TopLeft"), QString("Square 1, O"));
-        QCOMPARE(accessibleOf(window, "lstP1M")->childCount(), 3);
+        QCOMPARE(accessibleOf(window, "lstP1M")->childCount(), 2);
         QCOMPARE(accessibleOf(window, "lstP1M")->child(0)->text(QAccessible::Name), QString("5"));
 
         BoxAnswerer answerer;
-        window.WinCheck_Timer();
+        playMoves(window, clock, {7}); // O takes 3 and wins
         QCOMPARE(nameOf(window, "TopLeft"), QString("Square 1, O, winning line"));
         QCOMPARE(accessibleOf(window, "lblStatus")->text(QAccessible::Value), QString("O(Computer) Wins!"));
         QVERIFY(accessibleOf(window, "MiddleLeft")->state().disabled);
@@ -103,14 +103,14 @@ private slots:
         QFETCH(int, square);
         QFETCH(int, key);
         QFETCH(QString, after);
-        FrmMain window;
-        stopTimers(window);
+        ManualClock clock;
+        FrmMain window(&clock);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         for (int move : before) {
             clickSquare(window, move);
             if (answered)
-                window.CpuTurn_Timer();
+                tick(window, clock);
         }
         squareOf(window, square)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(squareOf(window, square), Qt::Key(key));
@@ -137,11 +137,11 @@ private slots:
         QFETCH(bool, cleared);
         QFETCH(int, boxes);
         QFETCH(bool, aboutOpen);
-        FrmMain window;
-        stopTimers(window);
+        ManualClock clock;
+        FrmMain window(&clock);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        playMoves(window, {5, 9}); // two X's: the ratings report has a box to show
+        playMoves(window, clock, {5, 9}); // two X's: the ratings report has a box to show
         const QString played = shownBoard(window);
         QWidget* target = child(window, qPrintable(button));
         target->setFocus(Qt::OtherFocusReason);
@@ -161,13 +161,12 @@ private slots:
 
     void frozenSquareTakesNoFocus()
     {
-        FrmMain window;
-        stopTimers(window);
+        ManualClock clock;
+        FrmMain window(&clock);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        playMoves(window, {5, 9, 7});
         BoxAnswerer answerer;
-        window.WinCheck_Timer();
+        playMoves(window, clock, {5, 9, 7});
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         child(window, "lblStatus")->setFocus(Qt::TabFocusReason);
@@ -177,8 +176,8 @@ private slots:
 
     void squareShowsFocusMark()
     {
-        FrmMain window;
-        stopTimers(window);
+        ManualClock clock;
+        FrmMain window(&clock);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         SquareImage* square = squareOf(window, 5);

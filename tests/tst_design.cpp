@@ -105,15 +105,15 @@ private slots:
         FrmMain window;
         QStringList names;
         for (QObject* object : window.children()) {
-            if (object->isWidgetType() || qobject_cast<GameTimer*>(object))
+            if (object->isWidgetType())
                 names << object->objectName();
         }
-        QCOMPARE(names, (QStringList{"GetFocas", "Picture11", "OWin", "Empty2", "O", "X",
-                                     "TieCheck", "CpuTurn", "WinCheck"}));
-        for (GameTimer* timer : window.findChildren<GameTimer*>()) {
-            QCOMPARE(timer->interval(), 50);
-            QVERIFY(timer->isEnabled());
-        }
+        QCOMPARE(names, (QStringList{"GetFocas", "Picture11", "OWin", "Empty2", "O", "X"}));
+        // The three timers, all enabled at load, tick every 50 ms.
+        using game::TimerSchedule;
+        QCOMPARE(TimerSchedule::kInterval, std::chrono::milliseconds(50));
+        for (auto timer : {TimerSchedule::TieCheck, TimerSchedule::CpuTurn, TimerSchedule::WinCheck})
+            QVERIFY(window.runtime().timers().enabled(timer));
     }
 
     void windowAndStartState()
@@ -145,6 +145,20 @@ private slots:
         QCOMPARE(win.pixelColor(0, 0), QColor(0, 0, 0));
         for (const char* name : {"cmdNewGame", "cmdAbout"})
             QCOMPARE(child<QToolButton>(window, name)->iconSize(), QSize(32, 32));
+    }
+
+    // The About icon's white disc is whole: no pixel within it lets the button show through.
+    void aboutIconDiscIsSolid()
+    {
+        const QImage icon = QImage(":/artwork/about.ico").convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), QSize(32, 32));
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const double dx = x + 0.5 - 16, dy = y + 0.5 - 16;
+                if (dx * dx + dy * dy < 14 * 14)
+                    QVERIFY2(qAlpha(icon.pixel(x, y)) == 255, qPrintable(QString("hole at %1,%2").arg(x).arg(y)));
+            }
+        }
     }
 
     void colorsAndFonts_data()

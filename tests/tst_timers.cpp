@@ -1,9 +1,10 @@
-// The window's timers: their 50 ms grid, sleeping through ticks that would change nothing,
-// and ticks that find nothing to do costing no heap allocation.
+// The window's timers at rest: once a tick has found nothing to do, nothing is armed, so the
+// process does not wake; and the ticks that find nothing to do cost no heap allocation.
 #include "support/boxanswerer.h"
 #include "support/widgethelpers.h"
 
 #include "classiclook.h"
+#include "timerschedule.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -24,26 +25,7 @@ void* operator new(std::size_t size)
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
-namespace {
-
-QStringList sleeping(const FrmMain& window)
-{
-    QStringList names;
-    for (const GameTimer* timer : window.findChildren<GameTimer*>()) {
-        if (timer->isSleeping())
-            names << timer->objectName();
-    }
-    return names;
-}
-
-void tickAll(FrmMain& window)
-{
-    window.TieCheck_Timer();
-    window.CpuTurn_Timer();
-    window.WinCheck_Timer();
-}
-
-} // namespace
+using namespace std::chrono_literals;
 
 class Timers : public QObject {
     Q_OBJECT
@@ -51,80 +33,55 @@ class Timers : public QObject {
 private slots:
     void initTestCase() { applyClassicLook(*qApp); }
 
-    void nextTickFallsOnTheGrid_data()
+    // Each timer ticks once more after the last change, finds nothing to do, and sleeps.
+    void restingWindowArmsNothing_data()
     {
-        QTest::addColumn<qint64>("elapsed");
-        QTest::addColumn<int>("delay");
-        QTest::newRow("just enabled") << qint64(0) << 50;
-        QTest::newRow("1 ms in") << qint64(1) << 49;
-        QTest::newRow("on a point") << qint64(100) << 50;
-        QTest::newRow("between points") << qint64(120) << 30;
-        QTest::newRow("after a long sleep") << qint64(60049) << 1;
+        QTest::addColumn<QList<int>>("moves");
+        QTest::newRow("start") << QList<int>{};
+        QTest::newRow("mid-game") << QList<int>{1, 9};
+        QTest::newRow("won") << QList<int>{5, 9, 7};
+        QTest::newRow("tie") << QList<int>{2, 4, 9, 7, 6};
     }
-    void nextTickFallsOnTheGrid()
+    void restingWindowArmsNothing()
     {
-        QFETCH(qint64, elapsed);
-        QFETCH(int, delay);
-        QCOMPARE(GameTimer::delayToNextTick(elapsed), delay);
-    }
-
-    void timersSleepAtRestAndWakeOnChange()
-    {
-        FrmMain window;
+        QFETCH(QList<int>, moves);
+        ManualClock clock;
+        FrmMain window(&clock);
         window.show();
-        QCOMPARE(sleeping(window), QStringList{});
-        tickAll(window);
-        QCOMPARE(sleeping(window), (QStringList{"TieCheck", "CpuTurn", "WinCheck"}));
-
-        clickSquare(window, 5);
-        QCOMPARE(sleeping(window), QStringList{}); // the computer's answer is due on the next tick
-        tickAll(window); // O answers after the tie check, so that check must look again
-        QCOMPARE(sleeping(window), QStringList{"WinCheck"});
-        tickAll(window);
-        QCOMPARE(sleeping(window), (QStringList{"TieCheck", "CpuTurn", "WinCheck"}));
-    }
-
-    void wonGameRests()
-    {
-        FrmMain window;
-        window.show();
-        playMoves(window, {5, 9, 7});
         BoxAnswerer answerer;
-        tickAll(window); // the win
-        tickAll(window);
-        QCOMPARE(answerer.boxes.size(), 1);
-        QVERIFY(!child<GameTimer>(window, "WinCheck")->isEnabled());
-        QCOMPARE(sleeping(window), (QStringList{"TieCheck", "CpuTurn"}));
+        playMoves(window, clock, moves);
+        tick(window, clock);
+        QCOMPARE(clock.alarm(), std::nullopt);
+        const int rings = clock.rings();
+        clock.advanceBy(window.runtime(), 60s);
+        QCOMPARE(clock.rings(), rings);
+
+        // A click wakes them: the computer's answer is due at the next tick of its own timer.
+        if (window.game().statusText() == "X's Turn") {
+            clickSquare(window, 3);
+            QCOMPARE(clock.alarm(), std::optional<game::Time>(clock.now() / 50ms * 50ms + 50ms));
+        }
     }
 
     // A tick that finds nothing to do must be cheap: no allocation, in the game or the window.
     void idleTicksAllocateNothing_data()
     {
         QTest::addColumn<QList<int>>("moves");
-        QTest::addColumn<bool>("answered");
-        QTest::newRow("start") << QList<int>{} << true;
-        QTest::newRow("mid-game") << QList<int>{1, 9} << true;
-        QTest::newRow("full board, O's turn") << QList<int>{2, 4, 9, 7, 6} << false;
+        QTest::newRow("start") << QList<int>{};
+        QTest::newRow("mid-game") << QList<int>{1, 9};
     }
     void idleTicksAllocateNothing()
     {
         QFETCH(QList<int>, moves);
-        QFETCH(bool, answered);
-        FrmMain window;
-        stopTimers(window);
+        ManualClock clock;
+        FrmMain window(&clock);
         window.show();
-        for (int i = 0; i < moves.size(); ++i) {
-            clickSquare(window, moves[i]);
-            if (answered || i + 1 < moves.size())
-                window.CpuTurn_Timer();
-        }
-        window.WinCheck_Timer();
+        playMoves(window, clock, moves);
+        QVERIFY(clock.alarm()); // every timer still awake: its next tick finds nothing to do
         const long before = g_allocations;
-        window.WinCheck_Timer();
-        window.CpuTurn_Timer();
-        if (answered)
-            window.TieCheck_Timer(); // on a full board the tie check has work to do
+        tick(window, clock);
         QCOMPARE(g_allocations - before, 0L);
+        QCOMPARE(clock.alarm(), std::nullopt);
     }
 };
 

@@ -2,7 +2,7 @@
 #include "aboutform.h"
 
 #include "classiclook.h"
-#include "enterpressesbuttons.h"
+#include "buttonkeys.h"
 #include "programstarter.h"
 #include "runtimeerror.h"
 #include "ui_frmabout.h"
@@ -16,7 +16,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::f
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     applyDesignLook(this);
-    EnterPressesButtons::install(*this);
+    ButtonKeys::install(*this);
     connect(ui->Command1, &QPushButton::clicked, this, &FrmAbout::Command1_Click);
     connect(ui->Command2, &QPushButton::clicked, this, &FrmAbout::Command2_Click);
     ui->Command1->setFocus(); // the first in the tab order

@@ -59,6 +59,7 @@ private:
         --m_depth;
     }
     void beep() override {}
+    void runtimeError(const game::RuntimeError&) override {}
     void changed(const game::Change&) override {}
 
     const std::uint8_t* m_data;

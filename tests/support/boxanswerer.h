@@ -1,8 +1,9 @@
-// Answers the message boxes that the window opens: records what each showed, then presses OK.
+// Answers the message boxes that the windows open: records what each showed, then presses OK.
 #pragma once
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -20,21 +21,19 @@ public:
     // whenShown runs while the box is open, before it is answered.
     explicit BoxAnswerer(std::function<void()> whenShown = {}) : m_whenShown(std::move(whenShown))
     {
-        connect(&m_poll, &QTimer::timeout, this, &BoxAnswerer::answer);
-        m_poll.start(1);
+        qApp->installEventFilter(this);
     }
 
     QList<ShownBox> boxes;
 
-private:
-    // Answered from a fresh call rather than from the poll itself, so that a box opened by
-    // whenShown is still found by the poll while the first one waits.
-    void answer()
+protected:
+    // Each box is met once, as it is shown, and answered from its own event loop: no polling,
+    // so the answers come in the same order on every run.
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible() || box == m_answering)
-            return;
-        m_answering = box;
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (event->type() != QEvent::Show || !box)
+            return false;
         boxes.append({box->windowTitle(), box->text(), box->icon()});
         QTimer::singleShot(0, this, [this, box = QPointer<QMessageBox>(box)] {
             if (m_whenShown)
@@ -42,9 +41,9 @@ private:
             if (box)
                 box->button(QMessageBox::Ok)->click();
         });
+        return false;
     }
 
-    QPointer<QMessageBox> m_answering;
-    QTimer m_poll;
+private:
     std::function<void()> m_whenShown;
 };

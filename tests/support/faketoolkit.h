@@ -2,6 +2,7 @@
 // handlers while a box is open, as a real event loop does.
 #pragma once
 
+#include "runtimeerror.h"
 #include "toolkit.h"
 
 #include <functional>
@@ -18,6 +19,7 @@ struct FakeToolkit : game::Toolkit {
 
     std::vector<Message> messages;
     int beeps = 0;
+    std::vector<std::string> errors;
     std::vector<game::Change> changes;
     // Runs once inside the next message box, then is dropped.
     std::function<void()> whileNextBoxIsOpen;
@@ -33,6 +35,7 @@ struct FakeToolkit : game::Toolkit {
             inside();
     }
     void beep() override { ++beeps; }
+    void runtimeError(const game::RuntimeError& error) override { errors.push_back(error.description()); }
     void changed(const game::Change& change) override { changes.push_back(change); }
 
     std::vector<std::string> prompts() const

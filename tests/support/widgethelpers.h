@@ -2,7 +2,7 @@
 #pragma once
 
 #include "frmmain.h"
-#include "gametimer.h"
+#include "manualclock.h"
 #include "squareimage.h"
 
 #include <QLabel>
@@ -64,18 +64,17 @@ inline void clickSquare(const QWidget& window, int square)
     QTest::mouseClick(squareOf(window, square), Qt::LeftButton);
 }
 
-// Stops the clock's ticks so a test decides when each tick happens.
-inline void stopTimers(const QWidget& window)
+// Lets one interval pass on the window's clock: each timer that is due ticks once, in its order.
+inline void tick(FrmMain& window, ManualClock& clock)
 {
-    for (GameTimer* timer : window.findChildren<GameTimer*>())
-        timer->holdTicks();
+    clock.advanceBy(window.runtime(), std::chrono::milliseconds(50));
 }
 
-// The human's moves, each answered by one tick of the computer's timer.
-inline void playMoves(FrmMain& window, const QList<int>& squares)
+// The human's moves, each followed by one interval, in which the computer answers.
+inline void playMoves(FrmMain& window, ManualClock& clock, const QList<int>& squares)
 {
     for (int square : squares) {
         clickSquare(window, square);
-        window.CpuTurn_Timer();
+        tick(window, clock);
     }
 }

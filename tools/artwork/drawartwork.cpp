@@ -156,17 +156,19 @@ void stroke(Image& image, double x0, double y0, double x1, double y1, double hal
     }
 }
 
-// A ring filling the box from (left,top) to (right,bottom), both inclusive.
+// A ring filling the box from (left,top) to (right,bottom), both inclusive. A thickness that
+// reaches the centre fills the whole disc.
 void ring(Image& image, int left, int top, int right, int bottom, double thickness, std::uint8_t colour)
 {
     const double cx = (left + right + 1) / 2.0, cy = (top + bottom + 1) / 2.0;
     const double rx = (right - left + 1) / 2.0, ry = (bottom - top + 1) / 2.0;
+    const double ix = rx - thickness, iy = ry - thickness;
     for (int y = top; y <= bottom; ++y) {
         for (int x = left; x <= right; ++x) {
             const double px = x + 0.5 - cx, py = y + 0.5 - cy;
             const double outer = (px * px) / (rx * rx) + (py * py) / (ry * ry);
-            const double ix = rx - thickness, iy = ry - thickness;
-            const double inner = (px * px) / (ix * ix) + (py * py) / (iy * iy);
+            const bool solid = ix <= 0 || iy <= 0;
+            const double inner = solid ? 2.0 : (px * px) / (ix * ix) + (py * py) / (iy * iy);
             if (outer <= 1.0 && inner > 1.0)
                 image.set(x, y, colour);
         }

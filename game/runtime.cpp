@@ -1,0 +1,127 @@
+// Runs the main window: delivers the player's clicks and the timers' ticks to the game's
+// handlers one at a time, as the window toolkit does, whatever front end draws the window.
+#include "runtime.h"
+
+#include "runtimeerror.h"
+
+#include <array>
+
+namespace game {
+
+namespace {
+
+constexpr std::array<void (MainForm::*)(), TimerSchedule::TimerCount> kTickHandlers = {
+    &MainForm::TieCheck_Timer, &MainForm::CpuTurn_Timer, &MainForm::WinCheck_Timer};
+
+} // namespace
+
+Runtime::Runtime(Toolkit& frontEnd, Clock& clock) : m_frontEnd(&frontEnd), m_clock(&clock), m_form(*this) {}
+
+void Runtime::load()
+{
+    const Time now = m_clock->now();
+    for (int timer = 0; timer < TimerSchedule::TimerCount; ++timer)
+        m_timers.setEnabled(TimerSchedule::Timer(timer), true, now);
+    run([this] { m_form.Form_Load(); });
+    setAlarm();
+}
+
+void Runtime::squareClick(int square)
+{
+    event([this, square] {
+        if (m_form.squareEnabled(square))
+            m_form.Square_Click(square);
+    });
+}
+
+void Runtime::newGameClick()
+{
+    event([this] { m_form.cmdNewGame_Click(); });
+}
+
+void Runtime::getFocasClick()
+{
+    event([this] { m_form.GetFocas_Click(); });
+}
+
+template <typename Handler>
+void Runtime::event(Handler handler)
+{
+    if (busy())
+        return;
+    m_timers.passed(m_clock->now());
+    run(handler);
+    setAlarm();
+}
+
+void Runtime::alarm()
+{
+    m_alarm.reset(); // it has rung
+    while (const std::optional<TimerSchedule::Timer> timer = m_timers.takeDue(m_clock->now())) {
+        const std::uint64_t before = m_form.revision();
+        run([this, timer] { (m_form.*kTickHandlers[*timer])(); });
+        m_timers.finished(*timer, before, m_form.revision());
+    }
+    setAlarm();
+}
+
+// A template, not a std::function, so that a tick costs no allocation.
+template <typename Handler>
+void Runtime::run(Handler handler)
+{
+    ++m_handlersRunning;
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        modal([this, &error] { m_frontEnd->runtimeError(error); });
+    }
+    --m_handlersRunning;
+    m_timers.stateChanged(m_form.revision());
+}
+
+// The timers go on ticking while a box is open, so the alarm is set before it opens. When
+// it has closed, every tick due until then has had its turn.
+template <typename Show>
+void Runtime::modal(Show show)
+{
+    setAlarm();
+    show();
+    m_timers.passed(m_clock->now());
+}
+
+void Runtime::setAlarm()
+{
+    const std::optional<Time> due = m_timers.nextDue();
+    if (due == m_alarm)
+        return;
+    m_alarm = due;
+    m_clock->setAlarm(due);
+}
+
+void Runtime::msgBox(const std::string& prompt, int style, const std::string& title)
+{
+    modal([&] { m_frontEnd->msgBox(prompt, style, title); });
+}
+
+void Runtime::beep()
+{
+    m_frontEnd->beep();
+}
+
+void Runtime::changed(const Change& change)
+{
+    m_timers.stateChanged(m_form.revision());
+    const Time now = m_clock->now();
+    if (change.property == Change::Property::WinCheckEnabled)
+        m_timers.setEnabled(TimerSchedule::WinCheck, m_form.winCheckEnabled(), now);
+    if (change.property == Change::Property::TieCheckEnabled)
+        m_timers.setEnabled(TimerSchedule::TieCheck, m_form.tieCheckEnabled(), now);
+    m_frontEnd->changed(change);
+}
+
+void Runtime::runtimeError(const RuntimeError& error)
+{
+    m_frontEnd->runtimeError(error);
+}
+
+} // namespace game
