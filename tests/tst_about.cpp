@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 namespace {
@@ -157,12 +158,15 @@ private slots:
     void sytemInfoStartsTheShippedProgram_data()
     {
         QTest::addColumn<QString>("layout");
-        QTest::newRow("build tree: beside the game") << "";
-        QTest::newRow("installed: the libexec folder") << "../libexec/tictactoe/";
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("build tree: beside the game") << "" << false;
+        QTest::newRow("installed: the libexec folder") << "../libexec/tictactoe/" << false;
+        QTest::newRow("Alt+S") << "" << true;
     }
     void sytemInfoStartsTheShippedProgram()
     {
         QFETCH(QString, layout);
+        QFETCH(bool, byKey);
         QTemporaryDir root;
         QDir(root.path()).mkpath("games/" + layout);
         const QString folder = QDir::cleanPath(root.filePath("games/" + layout));
@@ -173,7 +177,15 @@ private slots:
         FrmMain window;
         window.show();
         clickAbout(window);
-        QTest::mouseClick(child(*AboutForm::instance().window(), "Command2"), Qt::LeftButton);
+        FrmAbout* about = AboutForm::instance().window();
+        QSignalSpy clicks(child<QPushButton>(*about, "Command2"), &QPushButton::clicked);
+        if (byKey) {
+            QVERIFY(QTest::qWaitForWindowActive(about));
+            QTest::keyClick(about, Qt::Key_S, Qt::AltModifier);
+            QCOMPARE(clicks.size(), 1); // at once, not after a visible press
+        } else {
+            QTest::mouseClick(child(*about, "Command2"), Qt::LeftButton);
+        }
         QTRY_VERIFY(QFile::exists(folder + "/marker"));
         QVERIFY(AboutForm::instance().window()->isVisible());
     }
