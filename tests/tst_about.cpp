@@ -50,7 +50,7 @@ private slots:
         if (FrmAbout* about = AboutForm::instance().window())
             about->close();
         QTRY_VERIFY(!AboutForm::instance().window());
-        ProgramStarter::setProgramFolder({});
+        ProgramStarter::setOwnExecutable({});
     }
 
     void aboutTwiceLeavesOneWindow()
@@ -171,8 +171,7 @@ private slots:
         QDir(root.path()).mkpath("games/" + layout);
         const QString folder = QDir::cleanPath(root.filePath("games/" + layout));
         writeStandIn(folder + "/tictactoe-sysinfo");
-        ProgramStarter::setProgramFolder(root.filePath("games"));
-        QCOMPARE(ProgramStarter::resolve("C:\\windows\\winver.exe"), folder + "/tictactoe-sysinfo");
+        ProgramStarter::setOwnExecutable(QFile::encodeName(root.filePath("games/Tic-Tac-Toe")));
 
         FrmMain window;
         window.show();
@@ -208,7 +207,7 @@ private slots:
         } else if (what == "directory") {
             QVERIFY(QDir(folder.path()).mkdir("tictactoe-sysinfo"));
         }
-        ProgramStarter::setProgramFolder(folder.path());
+        ProgramStarter::setOwnExecutable(QFile::encodeName(folder.filePath("Tic-Tac-Toe")));
 
         ManualClock clock;
         FrmMain window(&clock);
@@ -223,33 +222,6 @@ private slots:
         QVERIFY(AboutForm::instance().window()->isVisible());
         QCOMPARE(shownBoard(window), QString("X........"));
         QCOMPARE(statusText(window), QString("O's Turn"));
-    }
-
-    // The program is started by its full path only: one of the same name on PATH is not used.
-    void programOnPathIsNotStarted()
-    {
-        QTemporaryDir onPath, empty;
-        writeStandIn(onPath.filePath("tictactoe-sysinfo"));
-        const QByteArray oldPath = qgetenv("PATH");
-        qputenv("PATH", onPath.path().toLocal8Bit() + ":" + oldPath);
-        ProgramStarter::setProgramFolder(empty.path());
-        QVERIFY(QFileInfo(ProgramStarter::resolve("C:\\windows\\winver.exe")).isAbsolute());
-
-        FrmMain window;
-        window.show();
-        clickAbout(window);
-        BoxAnswerer answerer;
-        QTest::mouseClick(child(*AboutForm::instance().window(), "Command2"), Qt::LeftButton);
-        qputenv("PATH", oldPath);
-        QCOMPARE(answerer.boxes.size(), 1);
-        QTest::qWait(100); // time enough for a wrongly started stand-in to leave its marker
-        QVERIFY(!QFile::exists(onPath.filePath("marker")));
-    }
-
-    void unknownPathNamesNoProgram()
-    {
-        QVERIFY(ProgramStarter::resolve("C:\\windows\\notepad.exe").isEmpty());
-        QVERIFY(ProgramStarter::resolve("/bin/sh").isEmpty());
     }
 
     // The program runs until no window that quits on close is left open.

@@ -3,10 +3,14 @@
 
 #include "runtimeerror.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStringList>
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -19,23 +23,55 @@ constexpr ShippedProgram kShippedPrograms[] = {
     {"C:\\windows\\winver.exe", "tictactoe-sysinfo"},
 };
 
-QString& programFolder()
+QByteArray& ownExecutable()
 {
-    static QString folder;
-    return folder;
+    static QByteArray path;
+    return path;
 }
 
-QStringList searchFolders()
+[[noreturn]] void notFound(const QString& what)
 {
-    const QString own = programFolder().isEmpty() ? QCoreApplication::applicationDirPath() : programFolder();
-    return {own, QDir(own).filePath(QStringLiteral(TICTACTOE_LIBEXEC_FROM_BIN))};
+    throw game::RuntimeError(53, "File not found: " + what.toStdString());
+}
+
+// The folder the game runs from. It must be absolute and its name must survive the trip
+// through Qt's strings unchanged: a folder whose name is not valid in the system's encoding
+// cannot be named to the program starter, and a lookup relative to the working folder could
+// start anything planted there.
+QString ownFolder(const QString& program)
+{
+    QByteArray executable = ownExecutable();
+    if (executable.isEmpty()) {
+        std::error_code error;
+        executable = QByteArray::fromStdString(std::filesystem::read_symlink("/proc/self/exe", error).native());
+    }
+    const QString decoded = QFile::decodeName(executable);
+    if (!executable.startsWith('/') || QFile::encodeName(decoded) != executable)
+        notFound(program + " (the game's own folder cannot be named: " + decoded + ")");
+    return QFileInfo(decoded).absolutePath();
+}
+
+// Why a file cannot be started, or an empty string when it can.
+QString unusable(const QFileInfo& file)
+{
+    if (file.isSymLink() && !file.exists())
+        return "a broken link";
+    if (!file.exists())
+        return "missing";
+    if (file.isDir())
+        return "a folder";
+    if (!file.isFile())
+        return "not a regular file";
+    if (!file.isExecutable())
+        return "not executable";
+    return {};
 }
 
 } // namespace
 
-void ProgramStarter::setProgramFolder(const QString& folder)
+void ProgramStarter::setOwnExecutable(const QByteArray& nativePath)
 {
-    programFolder() = folder;
+    ownExecutable() = nativePath;
 }
 
 QString ProgramStarter::resolve(const QString& path)
@@ -43,28 +79,29 @@ QString ProgramStarter::resolve(const QString& path)
     for (const ShippedProgram& program : kShippedPrograms) {
         if (path.compare(QLatin1String(program.windowsPath), Qt::CaseInsensitive) != 0)
             continue;
-        const QStringList folders = searchFolders();
-        for (const QString& folder : folders) {
-            const QString file = QDir::cleanPath(QDir(folder).filePath(QLatin1String(program.fileName)));
-            if (QFileInfo::exists(file))
-                return file;
+        const QString name = QLatin1String(program.fileName);
+        const QString own = ownFolder(name);
+        QStringList tried;
+        bool anyExists = false;
+        for (const QString& folder : {own, QDir(own).filePath(QStringLiteral(TICTACTOE_LIBEXEC_FROM_BIN))}) {
+            const QFileInfo file(QDir::cleanPath(QDir(folder).filePath(name)));
+            const QString why = unusable(file);
+            if (why.isEmpty())
+                return file.canonicalFilePath();
+            anyExists = anyExists || file.exists() || file.isSymLink();
+            tried << file.filePath() + " (" + why + ")";
         }
-        return QDir::cleanPath(QDir(folders.last()).filePath(QLatin1String(program.fileName)));
+        const std::string description = name.toStdString() + ": " + tried.join(", ").toStdString();
+        if (anyExists)
+            throw game::RuntimeError(75, "Path/File access error: " + description);
+        notFound(name + ": " + tried.join(", "));
     }
-    return {};
+    notFound(path);
 }
 
 qint64 ProgramStarter::shell(const QString& path, int /*windowStyle: the program opens its own window normally*/)
 {
     const QString file = resolve(path);
-    const QFileInfo info(file);
-    if (file.isEmpty())
-        throw game::RuntimeError(53, "File not found: " + path.toStdString());
-    if (!info.exists())
-        throw game::RuntimeError(53, "File not found: " + file.toStdString());
-    if (!info.isFile() || !info.isExecutable())
-        throw game::RuntimeError(75, "Path/File access error: " + file.toStdString());
-
     QProcess process;
     process.setProgram(file);
     qint64 pid = 0;
