@@ -1,4 +1,5 @@
 // The system information program the About window starts: names the system the game runs on.
+#include "singlewindow.h"
 #include "startupguard.h"
 
 #include <QApplication>
@@ -9,10 +10,17 @@
 
 int main(int argc, char* argv[])
 {
-    auto guard = std::make_unique<StartupGuard>("tictactoe-sysinfo");
+    QCoreApplication::setApplicationName("System Information");
+    SingleWindow single("tictactoe-sysinfo");
+    if (!single.isFirst()) {
+        QCoreApplication app(argc, argv);
+        return single.askFirst() ? 0 : 1;
+    }
+
+    auto guard = std::make_unique<StartupGuard>("tictactoe-sysinfo", "the system information",
+                                                qEnvironmentVariable("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     guard.reset();
-    QApplication::setApplicationName("System Information");
 
     const auto line = [](const QString& label, const QString& value) {
         return "<br>" + label + ": " + value.toHtmlEscaped();
@@ -23,6 +31,7 @@ int main(int argc, char* argv[])
         + line("Qt", QString::fromLatin1(qVersion()));
     QMessageBox box(QMessageBox::Information, "System Information", text, QMessageBox::Ok);
     box.setTextFormat(Qt::RichText);
+    single.serve(&box);
     box.exec();
     return 0;
 }

@@ -1,5 +1,6 @@
-// Starts the game: the application's identity and look, then the main window.
+// Starts the game: its identity, its command line and look, then the main window.
 #include "classiclook.h"
+#include "commandline.h"
 #include "frmmain.h"
 #include "startupguard.h"
 
@@ -9,13 +10,16 @@
 
 int main(int argc, char* argv[])
 {
-    auto guard = std::make_unique<StartupGuard>("Tic-Tac-Toe");
+    QCoreApplication::setApplicationName("Tic-Tac-Toe");
+    QCoreApplication::setApplicationVersion("1.00");
+    QCoreApplication::setOrganizationName("TAVROK");
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    if (commandLine.exitStatus)
+        return *commandLine.exitStatus;
+
+    auto guard = std::make_unique<StartupGuard>("Tic-Tac-Toe", "the game", commandLine.platform);
     QApplication app(argc, argv);
     guard.reset();
-
-    QApplication::setApplicationName("Tic-Tac-Toe");
-    QApplication::setApplicationVersion("1.00");
-    QApplication::setOrganizationName("TAVROK");
     QGuiApplication::setDesktopFileName("org.tavrok.tictactoe");
     applyClassicLook(app);
 

@@ -1,0 +1,143 @@
+// The programs as a user starts them: the game's command line, what each says when it cannot
+// start, and the system information program's one window.
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Run {
+    int exitCode;
+    QString out, err;
+};
+
+// The environment of a user's session without a display: no platform chosen, a private runtime folder.
+QProcessEnvironment session(const QString& runtime)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    environment.insert("XDG_RUNTIME_DIR", runtime);
+    return environment;
+}
+
+Run run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000))
+        qFatal("%s did not end", qPrintable(program));
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+bool listening(const QString& socket)
+{
+    QLocalSocket probe;
+    probe.connectToServer(socket);
+    return probe.waitForConnected(1000);
+}
+
+} // namespace
+
+class Startup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(m_runtime.isValid()); }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM
+        QTest::addColumn<bool>("display");     // whether DISPLAY names a display
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");      // what the output must hold
+        QTest::addColumn<QString>("err");      // what the first error line must say
+        QTest::newRow("--help") << QStringList{"--help"} << "" << false << 0 << "Usage: " << "";
+        QTest::newRow("-h") << QStringList{"-h"} << "" << false << 0 << "-v, --version" << "";
+        QTest::newRow("--version") << QStringList{"--version"} << "" << false << 0 << "Tic-Tac-Toe 1.00\n" << "";
+        QTest::newRow("Qt's own options pass") << QStringList{"-style", "fusion", "-reverse", "-v"} << "" << false << 0
+                                               << "Tic-Tac-Toe 1.00\n" << "";
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << "" << false << 2 << ""
+                                        << "Tic-Tac-Toe: Unknown option 'bogus'.";
+        QTest::newRow("an argument") << QStringList{"game.txt"} << "" << false << 2 << ""
+                                     << "Tic-Tac-Toe: Unexpected argument 'game.txt'.";
+        QTest::newRow("no display") << QStringList{} << "" << false << 1 << "" << "qt.qpa.xcb: could not connect to display";
+        QTest::newRow("unknown platform") << QStringList{} << "nonsense" << true << 1 << ""
+                                          << "qt.qpa.plugin: Could not find the Qt platform plugin \"nonsense\" in \"\"";
+        QTest::newRow("unknown -platform") << QStringList{"-platform", "nonsense"} << "" << false << 1 << ""
+                                           << "qt.qpa.plugin: Could not find the Qt platform plugin \"nonsense\" in \"\"";
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, platform);
+        QFETCH(bool, display);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcessEnvironment environment = session(m_runtime.path());
+        if (!platform.isEmpty())
+            environment.insert("QT_QPA_PLATFORM", platform);
+        if (display)
+            environment.insert("DISPLAY", ":0");
+        const Run result = run(TICTACTOE_GAME, arguments, environment);
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(result.out.startsWith(out) || result.out.contains(out), qPrintable(result.out));
+        QVERIFY2(err.isEmpty() ? result.err.isEmpty() : result.err.startsWith(err), qPrintable(result.err));
+        // A missing display is spoken of only when there is none; usage follows a wrong option.
+        QCOMPARE(result.err.contains("set DISPLAY or WAYLAND_DISPLAY"), exitCode == 1 && !display && platform.isEmpty()
+                 && !arguments.contains("-platform"));
+        QCOMPARE(result.err.contains("Usage: "), exitCode == 2);
+        if (exitCode == 1)
+            QVERIFY2(result.err.contains("Tic-Tac-Toe: This application failed to start"), qPrintable(result.err));
+    }
+
+    // Each program names itself and what it would have shown.
+    void systemInformationNamesItself()
+    {
+        const Run result = run(TICTACTOE_SYSINFO, {}, session(m_runtime.path()));
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("tictactoe-sysinfo: no display to show the system information on"),
+                 qPrintable(result.err));
+    }
+
+    // However often "Sytem Info..." is clicked, one window shows: each later start asks the
+    // first to come forward and ends. A first program that died leaves nothing in the way.
+    void systemInformationShowsOneWindow()
+    {
+        QProcessEnvironment environment = session(m_runtime.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        const QString socket = m_runtime.filePath("tictactoe-sysinfo.socket");
+        for (int round = 0; round < 2; ++round) {
+            QProcess first;
+            first.setProcessEnvironment(environment);
+            first.start(TICTACTOE_SYSINFO);
+            QTRY_VERIFY_WITH_TIMEOUT(listening(socket), 10000);
+            std::vector<std::unique_ptr<QProcess>> later;
+            for (int i = 0; i < 20; ++i) {
+                later.push_back(std::make_unique<QProcess>());
+                later.back()->setProcessEnvironment(environment);
+                later.back()->start(TICTACTOE_SYSINFO);
+            }
+            for (auto& process : later) {
+                QVERIFY(process->waitForFinished(20000));
+                QCOMPARE(process->exitCode(), 0); // the first answered that its window is shown
+            }
+            QCOMPARE(first.state(), QProcess::Running);
+            first.kill(); // dies holding the lock and leaving its socket behind
+            QVERIFY(first.waitForFinished(20000));
+        }
+    }
+
+private:
+    QTemporaryDir m_runtime;
+};
+
+QTEST_GUILESS_MAIN(Startup)
+#include "tst_startup.moc"
