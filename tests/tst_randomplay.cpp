@@ -103,21 +103,6 @@ QString boxFault(const FrmMain& window, const QString& text)
 }
 
 // Empty when the window shows exactly the game's state and the state keeps its rules.
-// A tick that has work to do: the computer's move, a line of O to report, a full board.
-bool tickHasWork(const game::MainForm& form)
-{
-    const QString board = boardOf(form);
-    if (form.statusText() == "O's Turn" && board.contains('.'))
-        return true;
-    if (form.tieCheckEnabled() && !board.contains('.'))
-        return true;
-    for (const game::Line& line : game::kLines) {
-        if (form.winCheckEnabled() && board[line[0] - 1] == 'O' && board[line[1] - 1] == 'O' && board[line[2] - 1] == 'O')
-            return true;
-    }
-    return false;
-}
-
 QString brokenRule(const FrmMain& window, const ManualClock& clock)
 {
     const game::MainForm& form = window.game();
@@ -139,7 +124,7 @@ QString brokenRule(const FrmMain& window, const ManualClock& clock)
         || timers.enabled(game::TimerSchedule::TieCheck) != form.tieCheckEnabled()
         || !timers.enabled(game::TimerSchedule::CpuTurn))
         return "timers differ from the game's flags";
-    if (tickHasWork(form) && !clock.alarm())
+    if (invariants::tickHasWork(form) && !clock.alarm())
         return "a tick has work to do, but nothing will wake the window";
     return {};
 }

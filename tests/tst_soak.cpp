@@ -1,41 +1,66 @@
-// Opening and closing the About window, and playing game after game, leaves the live heap
-// where it was: nothing the windows build is kept behind.
+// Opening and closing the About window with its system information program, and playing game
+// after game to wins and ties, leaves the live heap where it was: nothing is kept behind.
 #include "support/boxanswerer.h"
 #include "support/widgethelpers.h"
 
 #include "aboutform.h"
 #include "classiclook.h"
+#include "programstarter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <malloc.h>
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/allocator_interface.h>
+#endif
 
 namespace {
 
-// Bytes the program holds from the heap now. (Under AddressSanitizer this reads 0, and
-// LeakSanitizer does the checking instead.)
+// Bytes the program holds from the heap now, as the allocator in use counts them: 0 where it
+// cannot tell (under valgrind, which replaces the allocator).
 qint64 liveHeap()
 {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+#if defined(__SANITIZE_ADDRESS__)
+    return qint64(__sanitizer_get_current_allocated_bytes());
+#else
     return qint64(mallinfo2().uordblks);
+#endif
 }
 
-void openAndCloseAbout(const FrmMain& window, int times)
+// Round after round the About window opens, "Sytem Info..." is pressed (every other time the
+// program is missing, and its error box is answered), and the window closes.
+void cycleAbout(const FrmMain& window, const QString& program, BoxAnswerer& answerer, int times)
 {
     for (int i = 0; i < times; ++i) {
+        if (i % 2 == 0) {
+            QFile standIn(program);
+            QVERIFY(standIn.open(QIODevice::WriteOnly));
+            standIn.write("#!/bin/sh\nexit 0\n");
+            standIn.setPermissions(standIn.permissions() | QFile::ExeOwner);
+        } else {
+            QFile::remove(program);
+        }
         QTest::mouseClick(child(window, "cmdAbout"), Qt::LeftButton);
-        QTest::mouseClick(child(*AboutForm::instance().window(), "Command1"), Qt::LeftButton);
+        FrmAbout* about = AboutForm::instance().window();
+        QTest::mouseClick(child(*about, "Command2"), Qt::LeftButton);
+        QTest::mouseClick(child(*about, "Command1"), Qt::LeftButton);
         // As the event loop would between clicks: polish requests, then the closed window's deletion.
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(answerer.boxes.size(), i % 2);
+        answerer.boxes.clear();
     }
 }
 
-// Each game ends in a win with its ratings box; the boxes' record is emptied as it goes so
-// that it does not count as growth.
-void playToWinAndStartOver(FrmMain& window, ManualClock& clock, BoxAnswerer& answerer, int times)
+// Games end in turn in a win and a tie, each with its box; the boxes' record is emptied as it
+// goes so that it does not count as growth.
+void playGames(FrmMain& window, ManualClock& clock, BoxAnswerer& answerer, int times)
 {
     for (int i = 0; i < times; ++i) {
-        playMoves(window, clock, {5, 9, 3, 6});
+        playMoves(window, clock, i % 2 ? QList<int>{2, 4, 9, 7, 6} : QList<int>{5, 9, 3, 6});
         QTest::mouseClick(child(window, "cmdNewGame"), Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(answerer.boxes.size(), 1);
@@ -53,17 +78,27 @@ class Soak : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyClassicLook(*qApp); }
+    void initTestCase()
+    {
+        applyClassicLook(*qApp);
+        if (liveHeap() == 0)
+            QSKIP("this allocator does not tell the live heap (valgrind); its own leak check covers this");
+    }
 
     void aboutWindowLeavesNothingBehind()
     {
+        QTemporaryDir folder;
+        ProgramStarter::setOwnExecutable(QFile::encodeName(folder.filePath("Tic-Tac-Toe")));
+        const QString program = folder.filePath("tictactoe-sysinfo");
         FrmMain window;
         window.show();
-        openAndCloseAbout(window, 50); // fonts, styles and pictures are cached on first use
+        BoxAnswerer answerer;
+        cycleAbout(window, program, answerer, 50); // fonts, styles and pictures are cached on first use
         const qint64 before = liveHeap();
-        openAndCloseAbout(window, 200);
+        cycleAbout(window, program, answerer, 200);
         const qint64 after = liveHeap();
-        qInfo("About opened and closed 200 times: live heap %lld -> %lld bytes", before, after);
+        ProgramStarter::setOwnExecutable({});
+        qInfo("About and Sytem Info 200 times: live heap %lld -> %lld bytes", before, after);
         QVERIFY(after - before <= kAllowedGrowth);
     }
 
@@ -73,9 +108,9 @@ private slots:
         FrmMain window(&clock);
         window.show();
         BoxAnswerer answerer;
-        playToWinAndStartOver(window, clock, answerer, 50);
+        playGames(window, clock, answerer, 50);
         const qint64 before = liveHeap();
-        playToWinAndStartOver(window, clock, answerer, 200);
+        playGames(window, clock, answerer, 200);
         const qint64 after = liveHeap();
         qInfo("200 games: live heap %lld -> %lld bytes", before, after);
         QVERIFY(after - before <= kAllowedGrowth);

@@ -1,88 +1,121 @@
-// Fuzzes the game: each input byte is one event, delivered as the window would deliver it,
-// and the window's state must keep its rules after every event.
-#include "mainform.h"
+// Fuzzes the game with its own runtime on a manual clock: each input byte is a click, a key or
+// some time passing, and boxes stay open while the next bytes say what happens meanwhile.
+// After every event the window's state must keep its rules, every box must say what the
+// board calls for, and a tick that has work to do must have the window armed for it.
+#include "runtime.h"
 #include "support/invariants.h"
+#include "support/manualclock.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
-// Events, by byte value modulo 14: 0-8 a click on square 1-9, 9 a TieCheck tick, 10 a
-// CpuTurn tick, 11 a WinCheck tick, 12 New Game, 13 the hidden ratings button.
-constexpr int kEventKinds = 14;
+using namespace std::chrono_literals;
 
-class Events : public game::Toolkit {
+[[noreturn]] void broken(const std::string& what)
+{
+    std::fprintf(stderr, "broken: %s\n", what.c_str());
+    std::abort();
+}
+
+std::string ratingFor(int xs)
+{
+    return "Human(X): " + std::to_string(xs - 1) + ", Compuer(O): 4    Result: Computer(O) Wins.";
+}
+
+class Player : public game::Toolkit {
 public:
-    Events(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    Player(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size), m_runtime(*this, m_clock) {}
 
-    bool more() const { return m_next < m_size; }
-    int next() { return m_data[m_next++]; }
-
-    void run(game::MainForm& form, int event)
+    void play()
     {
-        if (event < 9) {
-            if (form.squareEnabled(event + 1)) // a disabled square delivers no click
-                form.Square_Click(event + 1);
-        } else if (event < 12) {
-            tick(form, event - 9);
-        } else if (event == 12) {
-            form.cmdNewGame_Click();
-        } else {
-            form.GetFocas_Click();
+        m_runtime.load();
+        while (more()) {
+            m_boxes = m_boxesDue = 0;
+            event(next());
+            if (m_boxes != m_boxesDue)
+                broken(std::to_string(m_boxes) + " boxes shown where the board called for " + std::to_string(m_boxesDue));
+            if (const std::string rule = invariants::violation(form()); !rule.empty())
+                broken(rule);
+            if (invariants::tickHasWork(form()) && !m_clock.alarm())
+                broken("a tick has work to do, but nothing will wake the window");
         }
     }
 
-    game::MainForm* form = nullptr;
-
 private:
-    void tick(game::MainForm& form, int timer)
+    const game::MainForm& form() const { return m_runtime.form(); }
+    bool more() const { return m_next < m_size; }
+    int next() { return more() ? m_data[m_next++] : 0; }
+
+    // Events, by byte value modulo 14: 0-8 a click on square 1-9, 9 New Game, 10 the hidden
+    // ratings button, 11-13 time passing: a microsecond, to within a microsecond of the
+    // computer's next tick, or the next byte in milliseconds.
+    void event(int byte)
     {
-        if (timer == 0 && form.tieCheckEnabled())
-            form.TieCheck_Timer();
-        if (timer == 1)
-            form.CpuTurn_Timer();
-        if (timer == 2 && form.winCheckEnabled())
-            form.WinCheck_Timer();
+        switch (byte % 14) {
+        case 9: m_runtime.newGameClick(); break;
+        case 10: {
+            const int xs = invariants::count(form(), game::Mark::X);
+            const bool taken = !m_runtime.busy();
+            m_runtime.getFocasClick();
+            m_boxesDue += taken && xs >= 2 && xs <= 4;
+            break;
+        }
+        case 11: pass(1us); break;
+        case 12: pass((m_clock.now() / 50ms + 1) * 50ms + game::Time(next() % 3 - 1) - m_clock.now()); break;
+        case 13: pass(std::chrono::milliseconds(next())); break;
+        default: m_runtime.squareClick(byte % 14 + 1); break;
+        }
     }
 
-    // While a box is open the player cannot reach the window, but the timers go on ticking:
-    // the next bytes say how many ticks come, and of which timers.
-    void msgBox(const std::string&, int, const std::string&) override
+    void pass(game::Time by) { m_clock.advanceBy(m_runtime, std::max(by, game::Time(0))); }
+
+    // While a box is open the player cannot reach the board, but may try, and time passes.
+    void msgBox(const std::string& prompt, int, const std::string&) override
     {
-        if (m_depth >= 3 || !more())
+        ++m_boxes;
+        const int xs = invariants::count(form(), game::Mark::X);
+        const bool full = invariants::count(form(), game::Mark::Empty) == 0;
+        if (prompt == "Human(X): 4, Compuer(O): 4    Result: Tied Game" ? !full : prompt != ratingFor(xs))
+            broken("\"" + prompt + "\" shown with " + std::to_string(xs) + " X's on the board");
+        if (m_depth >= 3)
             return;
         ++m_depth;
-        for (int ticks = next() % 4; ticks > 0 && more(); --ticks)
-            tick(*form, next() % 3);
+        for (int events = next() % 4; events > 0 && more(); --events)
+            event(next());
         --m_depth;
     }
     void beep() override {}
-    void runtimeError(const game::RuntimeError&) override {}
-    void changed(const game::Change&) override {}
+    void runtimeError(const game::RuntimeError&) override { broken("a run-time error in play"); }
+
+    // A win with 2 to 4 X's on the board calls for its rating, a tie for its message.
+    void changed(const game::Change& change) override
+    {
+        if (change.property != game::Change::Property::StatusText)
+            return;
+        const int xs = invariants::count(form(), game::Mark::X);
+        if (form().statusText() == "O(Computer) Wins!")
+            m_boxesDue += xs >= 2 && xs <= 4;
+        if (form().statusText() == "Tie Game.")
+            ++m_boxesDue;
+    }
 
     const std::uint8_t* m_data;
     std::size_t m_size;
     std::size_t m_next = 0;
-    int m_depth = 0;
+    ManualClock m_clock;
+    game::Runtime m_runtime;
+    int m_boxes = 0, m_boxesDue = 0, m_depth = 0;
 };
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    Events events(data, size);
-    game::MainForm form(events);
-    events.form = &form;
-    form.Form_Load();
-    while (events.more()) {
-        events.run(form, events.next() % kEventKinds);
-        const std::string broken = invariants::violation(form);
-        if (!broken.empty()) {
-            std::fprintf(stderr, "broken: %s\n", broken.c_str());
-            std::abort();
-        }
-    }
+    Player player(data, size);
+    player.play();
     return 0;
 }

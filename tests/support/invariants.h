@@ -68,4 +68,23 @@ inline std::string violation(const game::MainForm& form)
     return {};
 }
 
+// Whether a tick would change the board now: the computer's move, a line of O to report, or
+// a full board. While one would, the window must be armed to wake for it.
+inline bool tickHasWork(const game::MainForm& form)
+{
+    bool full = true;
+    for (int square = 1; square <= game::kSquareCount; ++square)
+        full = full && !form.isEmpty(square);
+    if (form.statusText() == "O's Turn" && !full)
+        return true;
+    if (form.tieCheckEnabled() && full)
+        return true;
+    for (const game::Line& line : game::kLines) {
+        if (form.winCheckEnabled() && form.holds(line[0], game::Mark::O) && form.holds(line[1], game::Mark::O)
+            && form.holds(line[2], game::Mark::O))
+            return true;
+    }
+    return false;
+}
+
 } // namespace invariants
