@@ -1,4 +1,5 @@
 // The system information program the About window starts: names the system the game runs on.
+#include "identity.h"
 #include "singlewindow.h"
 #include "startupguard.h"
 
@@ -10,7 +11,8 @@
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication::setApplicationName("System Information");
+    // The game's name, so that on X11 its window class, like its desktop entry, is the game's.
+    QCoreApplication::setApplicationName("Tic-Tac-Toe");
     SingleWindow single("tictactoe-sysinfo");
     if (!single.isFirst()) {
         QCoreApplication app(argc, argv);
@@ -21,6 +23,7 @@ int main(int argc, char* argv[])
                                                 qEnvironmentVariable("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     guard.reset();
+    applyDesktopIdentity();
 
     const auto line = [](const QString& label, const QString& value) {
         return "<br>" + label + ": " + value.toHtmlEscaped();

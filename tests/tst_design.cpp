@@ -3,6 +3,7 @@
 #include "support/widgethelpers.h"
 
 #include "classiclook.h"
+#include "identity.h"
 #include "picturebox.h"
 
 #include <QApplication>
@@ -124,7 +125,11 @@ private slots:
         QCOMPARE(window.objectName(), QString("frmMain"));
         QCOMPARE(window.windowTitle(), QString("TAVROK Tic-Tac-Toe"));
         QCOMPARE(window.size(), QSize(446, 220));
-        QVERIFY(!window.windowIcon().isNull());
+        // The program's icon, from the icon theme or the sizes the game ships.
+        applyDesktopIdentity();
+        QCOMPARE(QGuiApplication::desktopFileName(), QString("org.tavrok.tictactoe"));
+        for (int size : {16, 22, 24, 32, 48, 256})
+            QVERIFY2(window.windowIcon().availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
         QCOMPARE(QApplication::focusWidget(), child(window, "cmdNewGame"));
         QCOMPARE(shownBoard(window), QString("........."));
         QCOMPARE(window.game().moveStage(), 1);

@@ -2,6 +2,7 @@
 #include "classiclook.h"
 #include "commandline.h"
 #include "frmmain.h"
+#include "identity.h"
 #include "startupguard.h"
 
 #include <QApplication>
@@ -20,7 +21,7 @@ int main(int argc, char* argv[])
     auto guard = std::make_unique<StartupGuard>("Tic-Tac-Toe", "the game", commandLine.platform);
     QApplication app(argc, argv);
     guard.reset();
-    QGuiApplication::setDesktopFileName("org.tavrok.tictactoe");
+    applyDesktopIdentity();
     applyClassicLook(app);
 
     auto* window = new FrmMain;

@@ -5,7 +5,7 @@
 // writes OUTPUT_FOLDER/hicolor/NxN/apps/ICON_NAME.png and .../scalable/apps/ICON_NAME.svg.
 // The design is the 32 x 32 program icon: a 3 x 3 board with green grid lines and a grey
 // shadow at its left and top, red O's on light grey cells, X's in white on black cells and
-// one X in blue on a grey cell. 16 and 32 are drawn pixel by pixel; the larger sizes are
+// one X in blue on a grey cell. 16 and 32 are drawn pixel by pixel; the other sizes are
 // drawn afresh at their own size from the same shapes, not enlarged.
 #include <QDir>
 #include <QFile>
@@ -138,7 +138,7 @@ int main(int argc, char* argv[])
     }
     const QString programIcon = argv[1], folder = argv[2], name = argv[3];
     bool ok = save(drawSixteen(), folder, name) && save(drawThirtyTwo(programIcon), folder, name);
-    for (int size : {48, 64, 128, 256})
+    for (int size : {22, 24, 48, 64, 128, 256})
         ok = ok && save(drawScaled(size), folder, name);
     const QString scalable = folder + "/hicolor/scalable/apps";
     QFile file(scalable + "/" + name + ".svg");
