@@ -15,7 +15,11 @@ void ButtonKeys::install(QWidget& window)
 
 bool ButtonKeys::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* button = static_cast<QAbstractButton*>(watched);
+    if (event->type() != QEvent::Shortcut && event->type() != QEvent::KeyPress)
+        return false;
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (!button)
+        return false;
     if (event->type() == QEvent::Shortcut) {
         // An access key shared by two buttons only moves the focus, as Qt does.
         if (static_cast<QShortcutEvent*>(event)->isAmbiguous())
@@ -23,8 +27,6 @@ bool ButtonKeys::eventFilter(QObject* watched, QEvent* event)
         button->click();
         return true;
     }
-    if (event->type() != QEvent::KeyPress)
-        return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)

@@ -20,11 +20,14 @@ set(expected
     usr/share/doc/tictactoe/copyright
     usr/share/icons/hicolor/128x128/apps/${id}.png
     usr/share/icons/hicolor/16x16/apps/${id}.png
+    usr/share/icons/hicolor/22x22/apps/${id}.png
+    usr/share/icons/hicolor/24x24/apps/${id}.png
     usr/share/icons/hicolor/256x256/apps/${id}.png
     usr/share/icons/hicolor/32x32/apps/${id}.png
     usr/share/icons/hicolor/48x48/apps/${id}.png
     usr/share/icons/hicolor/64x64/apps/${id}.png
     usr/share/icons/hicolor/scalable/apps/${id}.svg
+    usr/share/lintian/overrides/tictactoe
     usr/share/man/man6/Tic-Tac-Toe.6.gz
     usr/share/metainfo/${id}.metainfo.xml)
 if(NOT installed STREQUAL expected)
