@@ -26,32 +26,33 @@ void Runtime::load()
     setAlarm();
 }
 
-void Runtime::squareClick(int square)
+bool Runtime::squareClick(int square)
 {
-    event([this, square] {
+    return event([this, square] {
         if (m_form.squareEnabled(square))
             m_form.Square_Click(square);
     });
 }
 
-void Runtime::newGameClick()
+bool Runtime::newGameClick()
 {
-    event([this] { m_form.cmdNewGame_Click(); });
+    return event([this] { m_form.cmdNewGame_Click(); });
 }
 
-void Runtime::getFocasClick()
+bool Runtime::getFocasClick()
 {
-    event([this] { m_form.GetFocas_Click(); });
+    return event([this] { m_form.GetFocas_Click(); });
 }
 
 template <typename Handler>
-void Runtime::event(Handler handler)
+bool Runtime::event(Handler handler)
 {
     if (busy())
-        return;
+        return false;
     m_timers.passed(m_clock->now());
     run(handler);
     setAlarm();
+    return true;
 }
 
 void Runtime::alarm()

@@ -21,10 +21,10 @@ public:
 
     // The player's events. Each is dropped while a handler runs: a handler's message box is
     // open or closing, and the modal box keeps the player away from the board until the
-    // handler has finished. A disabled square delivers no click.
-    void squareClick(int square); // TopLeft_Click ... BottomRight_Click; square is 1 to 9
-    void newGameClick();
-    void getFocasClick();
+    // handler has finished. A disabled square delivers no click. Each says whether it was taken.
+    bool squareClick(int square); // TopLeft_Click ... BottomRight_Click; square is 1 to 9
+    bool newGameClick();
+    bool getFocasClick();
     bool busy() const { return m_handlersRunning > 0; }
 
     // The clock's alarm: runs every tick that is due, in order. Ticks run inside message
@@ -36,7 +36,7 @@ public:
 
 private:
     template <typename Handler>
-    void event(Handler handler);
+    bool event(Handler handler);
     // Runs a handler; a run-time error it raises is reported, and the game goes on.
     template <typename Handler>
     void run(Handler handler);

@@ -12,6 +12,9 @@ constexpr std::string_view kOsTurn = "O's Turn";
 constexpr std::string_view kComputerWins = "O(Computer) Wins!";
 constexpr std::string_view kTieGame = "Tie Game.";
 
+// While a game runs the token is one of the two turns; any other text has ended it.
+constexpr bool gameRuns(std::string_view token) { return token == kXsTurn || token == kOsTurn; }
+
 // Colours 0x800000nn name system colour nn; others are 0x00BBGGRR.
 using OleColor = std::uint32_t;
 constexpr OleColor kDesktopColor = 0x80000001;          // while a game runs

@@ -3,6 +3,8 @@
 
 #include "aboutform.h"
 #include "alarmclock.h"
+#include "announcer.h"
+#include "boardkeys.h"
 #include "buttonkeys.h"
 #include "classiclook.h"
 #include "ratings.h"
@@ -30,6 +32,7 @@ QString spokenMark(game::Mark mark)
 
 FrmMain::FrmMain(game::Clock* clock, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()),
+      m_announcer(new Announcer(this)),
       m_ownClock(clock ? nullptr : new AlarmClock(this)),
       m_runtime(*this, clock ? *clock : *m_ownClock)
 {
@@ -44,8 +47,16 @@ FrmMain::FrmMain(game::Clock* clock, QWidget* parent)
     for (int square = 1; square <= game::kSquareCount; ++square) {
         connect(m_squares[square - 1], &SquareImage::clicked, this, [this, square] { m_runtime.squareClick(square); });
         drawSquare(square);
+        // The cell panels do not overlap, so their stacking is free: square by square, it is
+        // also the order in which a screen reader walks the board.
+        m_squares[square - 1]->parentWidget()->raise();
     }
-    connect(ui->cmdNewGame, &QAbstractButton::clicked, this, [this] { m_runtime.newGameClick(); });
+    ui->Picture1->raise();
+    new BoardKeys(*this, m_squares, [this](int square) { m_runtime.squareClick(square); });
+    connect(ui->cmdNewGame, &QAbstractButton::clicked, this, [this] {
+        if (m_runtime.newGameClick())
+            m_announcer->say("New Game.");
+    });
     connect(ui->GetFocas, &QAbstractButton::clicked, this, [this] { m_runtime.getFocasClick(); });
     // Dropped, as the game's own clicks are, while a game handler's message box is open or closing.
     connect(ui->cmdAbout, &QAbstractButton::clicked, this, [this] {
@@ -75,6 +86,7 @@ void FrmMain::moveFocusToSink()
 
 void FrmMain::runtimeError(const game::RuntimeError& error)
 {
+    m_announcer->flush();
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
                     QString("Run-time error '%1':\n\n%2")
                         .arg(error.number())
@@ -85,6 +97,8 @@ void FrmMain::runtimeError(const game::RuntimeError& error)
 
 void FrmMain::msgBox(const std::string& prompt, int style, const std::string& title)
 {
+    m_announcer->flush(); // what led to the box is heard before it
+
     const QMessageBox::Icon icon = style == game::kInformationStyle ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(prompt), QMessageBox::Ok, this);
     box.exec();
@@ -95,12 +109,17 @@ void FrmMain::beep()
     QApplication::beep();
 }
 
+// Every X and O placed is announced, by the square's new name: screen readers do not speak a
+// name that changes under the focus.
 void FrmMain::drawSquare(int square)
 {
     const game::Mark mark = game().picture(square);
     SquareImage* image = m_squares[square - 1];
     image->setPicture(markImage(mark)->pixmap());
-    image->setAccessibleName(QString("Square %1, %2").arg(square).arg(spokenMark(mark)));
+    const QString name = QString("Square %1, %2").arg(square).arg(spokenMark(mark));
+    image->setAccessibleName(name);
+    if (mark == game::Mark::X || mark == game::Mark::O)
+        m_announcer->say(name + ".");
 }
 
 const QLabel* FrmMain::markImage(game::Mark mark) const
@@ -136,6 +155,9 @@ void FrmMain::changed(const game::Change& change)
         break;
     case Property::StatusText:
         ui->lblStatus->setText(QString::fromStdString(game().statusText()));
+        if (!game::gameRuns(game().statusText()))
+            m_announcer->say(ui->lblStatus->text()); // how the game ended
+        m_announcer->hold(game().statusText() == game::kOsTurn); // the player's X waits for the answer
         break;
     case Property::StatusBackColor:
         setBackColor(ui->lblStatus, oleColor(game().statusBackColor()));

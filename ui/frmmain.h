@@ -11,6 +11,7 @@
 #include <memory>
 
 class AlarmClock;
+class Announcer;
 class QAbstractButton;
 class QLabel;
 class QListWidget;
@@ -42,6 +43,7 @@ private:
 
     std::unique_ptr<Ui::frmMain> ui;
     std::array<SquareImage*, game::kSquareCount> m_squares{};
+    Announcer* m_announcer;
     AlarmClock* m_ownClock = nullptr;
     game::Runtime m_runtime;
 };

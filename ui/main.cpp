@@ -1,4 +1,5 @@
 // Starts the game: its identity, its command line and look, then the main window.
+#include "accessibility.h"
 #include "classiclook.h"
 #include "commandline.h"
 #include "frmmain.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     guard.reset();
     applyDesktopIdentity();
+    installAccessibility();
     applyClassicLook(app);
 
     auto* window = new FrmMain;
