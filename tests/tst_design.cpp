@@ -5,6 +5,9 @@
 #include "classiclook.h"
 #include "identity.h"
 #include "picturebox.h"
+#include "sharpartwork.h"
+
+#include <QtMath>
 
 #include <QApplication>
 #include <QToolButton>
@@ -150,6 +153,41 @@ private slots:
         QCOMPARE(win.pixelColor(0, 0), QColor(0, 0, 0));
         for (const char* name : {"cmdNewGame", "cmdAbout"})
             QCOMPARE(child<QToolButton>(window, name)->iconSize(), QSize(32, 32));
+    }
+
+    // On sharper screens each picture is drawn at the screen's own resolution: the marks and
+    // the winning picture at their design size, the button icons at 32 and the About window's
+    // program icon at 40 pixels, each times the ratio, one to one.
+    void artworkIsSharpAtEveryRatio_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QSize>("size"); // in the window's pixels
+        QTest::addColumn<qreal>("ratio");
+        for (qreal ratio : {1.5, 2.0, 3.0}) {
+            const QString at = QString(" at %1").arg(ratio);
+            QTest::newRow(qPrintable("X" + at)) << "x" << "bmp" << QSize(60, 54) << ratio;
+            QTest::newRow(qPrintable("O" + at)) << "o" << "bmp" << QSize(67, 57) << ratio;
+            QTest::newRow(qPrintable("winning O" + at)) << "owin" << "bmp" << QSize(67, 57) << ratio;
+            QTest::newRow(qPrintable("New Game" + at)) << "newgame" << "ico" << QSize(32, 32) << ratio;
+            QTest::newRow(qPrintable("About" + at)) << "about" << "ico" << QSize(32, 32) << ratio;
+            QTest::newRow(qPrintable("program icon" + at)) << "tictactoe" << "ico" << QSize(40, 40) << ratio;
+        }
+    }
+    void artworkIsSharpAtEveryRatio()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, extension);
+        QFETCH(QSize, size);
+        QFETCH(qreal, ratio);
+        const QPixmap picture = SharpArtwork(name, extension).pixmap(ratio);
+        QCOMPARE(picture.devicePixelRatio(), ratio);
+        QCOMPARE(picture.width(), qCeil(size.width() * ratio));
+        QCOMPARE(picture.height(), qCeil(size.height() * ratio));
+        // A button asks its icon for the size times the ratio, and gets that picture unscaled.
+        if (size == QSize(32, 32))
+            QCOMPARE(SharpArtwork(name, extension).icon(size).pixmap(size, ratio).toImage(),
+                     picture.toImage());
     }
 
     // The About icon's white disc is whole: no pixel within it lets the button show through.

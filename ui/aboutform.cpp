@@ -5,6 +5,7 @@
 #include "buttonkeys.h"
 #include "programstarter.h"
 #include "runtimeerror.h"
+#include "sharpartwork.h"
 #include "ui_frmabout.h"
 
 #include <QMessageBox>
@@ -23,6 +24,14 @@ FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::f
 }
 
 FrmAbout::~FrmAbout() = default;
+
+// The program icon, stretched to its 40 pixels as designed; on a sharper screen its variant
+// drawn at that size.
+void FrmAbout::showEvent(QShowEvent* event)
+{
+    ui->Image1->setPixmap(SharpArtwork("tictactoe", "ico").pixmap(devicePixelRatioF()));
+    QWidget::showEvent(event);
+}
 
 void FrmAbout::Command1_Click()
 {

@@ -15,6 +15,9 @@ public:
     explicit FrmAbout(QWidget* parent = nullptr);
     ~FrmAbout() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Command1_Click();
     void Command2_Click();

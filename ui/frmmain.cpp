@@ -9,6 +9,7 @@
 #include "classiclook.h"
 #include "ratings.h"
 #include "runtimeerror.h"
+#include "sharpartwork.h"
 #include "ui_frmmain.h"
 
 #include <QApplication>
@@ -28,6 +29,18 @@ QString spokenMark(game::Mark mark)
     return "empty";
 }
 
+// The mark images' pictures as drawn on sharper screens.
+SharpArtwork sharpMark(game::Mark mark)
+{
+    switch (mark) {
+    case game::Mark::X: return {"x", "bmp"};
+    case game::Mark::O: return {"o", "bmp"};
+    case game::Mark::OWin: return {"owin", "bmp"};
+    case game::Mark::Empty: break;
+    }
+    return {};
+}
+
 } // namespace
 
 FrmMain::FrmMain(game::Clock* clock, QWidget* parent)
@@ -41,6 +54,8 @@ FrmMain::FrmMain(game::Clock* clock, QWidget* parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     applyDesignLook(this);
     ButtonKeys::install(*this);
+    ui->cmdNewGame->setIcon(SharpArtwork("newgame", "ico").icon(ui->cmdNewGame->iconSize()));
+    ui->cmdAbout->setIcon(SharpArtwork("about", "ico").icon(ui->cmdAbout->iconSize()));
 
     m_squares = {ui->TopLeft, ui->TopMiddle, ui->TopRight, ui->MiddleLeft, ui->MiddleMiddle,
                  ui->MiddleRight, ui->BottomLeft, ui->BottomMiddle, ui->BottomRight};
@@ -115,7 +130,7 @@ void FrmMain::drawSquare(int square)
 {
     const game::Mark mark = game().picture(square);
     SquareImage* image = m_squares[square - 1];
-    image->setPicture(markImage(mark)->pixmap());
+    image->setPicture(markImage(mark)->pixmap(), sharpMark(mark));
     const QString name = QString("Square %1, %2").arg(square).arg(spokenMark(mark));
     image->setAccessibleName(name);
     if (mark == game::Mark::X || mark == game::Mark::O)

@@ -2,6 +2,8 @@
 // like a button, by a mouse click or, when it has the focus, by a key.
 #pragma once
 
+#include "sharpartwork.h"
+
 #include <QAbstractButton>
 #include <QPixmap>
 
@@ -11,8 +13,9 @@ class SquareImage : public QAbstractButton {
 public:
     explicit SquareImage(QWidget* parent = nullptr);
 
-    // A null pixmap shows no picture.
-    void setPicture(const QPixmap& picture);
+    // A null pixmap shows no picture. On a sharper screen the picture's sharp variants are
+    // drawn instead, at the same size.
+    void setPicture(const QPixmap& picture, const SharpArtwork& sharp = {});
     const QPixmap& picture() const { return m_picture; }
 
 protected:
@@ -20,4 +23,5 @@ protected:
 
 private:
     QPixmap m_picture;
+    SharpArtwork m_sharp;
 };

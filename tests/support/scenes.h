@@ -14,6 +14,13 @@ namespace scenes {
 // At the start, in the middle of a game, after the computer's win, and the About window.
 inline const QStringList kNames = {"start", "mid-game", "computer-wins", "about"};
 
+// The scene's file: NAME.png at the screen's ratio 1, NAME@2x.png at ratio 2.
+inline QString fileName(const QString& name)
+{
+    const qreal ratio = qApp->devicePixelRatio();
+    return ratio == 1 ? name + ".png" : QString("%1@%2x.png").arg(name).arg(ratio);
+}
+
 // Draws one scene as the window shows it, without the desktop's window frame.
 inline QImage draw(const QString& name)
 {

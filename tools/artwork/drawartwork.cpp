@@ -1,9 +1,16 @@
-// Draws the game's bitmaps and icons and writes them as .bmp and .ico files.
+// Draws the game's bitmaps and icons and writes them as .bmp and .ico files, and again at
+// the device pixel ratios of sharper screens as PNG files.
 //
 //   drawartwork OUTPUT_FOLDER
 //
 // The three marks are 8-bit uncompressed bitmaps sharing one 256-entry palette; the
 // program icon and the two button icons are 32 x 32, 16 colours, with a transparency mask.
+// At ratio R each is drawn afresh from the same shapes at R times the size (NAME@Rx.png),
+// so it is as sharp as the screen; the program icon's variant is drawn at the 40-pixel
+// size at which the About window shows it.
+#include <QImage>
+#include <QString>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -32,6 +39,9 @@ constexpr std::array<Rgb, 16> kClassic = {{
     {0, 0, 255}, {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
 }};
 
+// The About window shows the program icon stretched to 40 x 40 pixels.
+constexpr int kAboutPictureSize = 40;
+
 // 16 classic colours, a 6 x 6 x 6 colour cube, then a ramp of greys.
 std::array<Rgb, 256> markPalette()
 {
@@ -48,13 +58,16 @@ std::array<Rgb, 256> markPalette()
     return palette;
 }
 
+// Drawn in the design's pixels; `scale` device pixels make one design pixel.
 struct Image {
     int width, height;
+    double scale;
     std::vector<std::uint8_t> pixels; // palette indices, top row first
     std::vector<bool> transparent;    // icons only
 
-    Image(int w, int h, std::uint8_t ground)
-        : width(w), height(h), pixels(std::size_t(w * h), ground), transparent(std::size_t(w * h), false) {}
+    Image(int designWidth, int designHeight, std::uint8_t ground, double s = 1)
+        : width(int(std::ceil(designWidth * s))), height(int(std::ceil(designHeight * s))), scale(s),
+          pixels(std::size_t(width * height), ground), transparent(std::size_t(width * height), false) {}
     std::uint8_t& at(int x, int y) { return pixels[std::size_t(y * width + x)]; }
     void set(int x, int y, std::uint8_t colour)
     {
@@ -106,6 +119,20 @@ void writeBitmap(const std::string& path, const Image& image, const std::array<R
     }
 }
 
+// A variant for a sharper screen: full colour with alpha.
+bool writePng(const std::string& path, const Image& image, const std::array<Rgb, 256>& palette)
+{
+    QImage png(image.width, image.height, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const std::size_t i = std::size_t(y * image.width + x);
+            const Rgb& c = palette[image.pixels[i]];
+            png.setPixel(x, y, image.transparent[i] ? 0u : qRgb(c.r, c.g, c.b));
+        }
+    }
+    return png.save(QString::fromStdString(path), "PNG");
+}
+
 void writeIcon(const std::string& path, const Image& image)
 {
     const std::uint32_t xorSize = 32 * 16, andSize = 32 * 4;
@@ -141,9 +168,12 @@ void writeIcon(const std::string& path, const Image& image)
     }
 }
 
-// Sets the pixels whose centres lie within `half` of the segment from (x0,y0) to (x1,y1).
+// Sets the pixels whose centres lie within `half` of the segment from (x0,y0) to (x1,y1); all
+// in design pixels.
 void stroke(Image& image, double x0, double y0, double x1, double y1, double half, std::uint8_t colour)
 {
+    const double k = image.scale;
+    x0 *= k, y0 *= k, x1 *= k, y1 *= k, half *= k;
     const double dx = x1 - x0, dy = y1 - y0, length2 = dx * dx + dy * dy;
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
@@ -156,15 +186,16 @@ void stroke(Image& image, double x0, double y0, double x1, double y1, double hal
     }
 }
 
-// A ring filling the box from (left,top) to (right,bottom), both inclusive. A thickness that
-// reaches the centre fills the whole disc.
+// A ring filling the box of design pixels from (left,top) to (right,bottom), both inclusive.
+// A thickness that reaches the centre fills the whole disc.
 void ring(Image& image, int left, int top, int right, int bottom, double thickness, std::uint8_t colour)
 {
-    const double cx = (left + right + 1) / 2.0, cy = (top + bottom + 1) / 2.0;
-    const double rx = (right - left + 1) / 2.0, ry = (bottom - top + 1) / 2.0;
-    const double ix = rx - thickness, iy = ry - thickness;
-    for (int y = top; y <= bottom; ++y) {
-        for (int x = left; x <= right; ++x) {
+    const double k = image.scale;
+    const double cx = (left + right + 1) * k / 2.0, cy = (top + bottom + 1) * k / 2.0;
+    const double rx = (right - left + 1) * k / 2.0, ry = (bottom - top + 1) * k / 2.0;
+    const double ix = rx - thickness * k, iy = ry - thickness * k;
+    for (int y = int(top * k); y < int(std::ceil((bottom + 1) * k)); ++y) {
+        for (int x = int(left * k); x < int(std::ceil((right + 1) * k)); ++x) {
             const double px = x + 0.5 - cx, py = y + 0.5 - cy;
             const double outer = (px * px) / (rx * rx) + (py * py) / (ry * ry);
             const bool solid = ix <= 0 || iy <= 0;
@@ -175,45 +206,53 @@ void ring(Image& image, int left, int top, int right, int bottom, double thickne
     }
 }
 
+// The first device pixel whose centre lies at or past the edge of design pixel `design`.
+int firstDevicePixel(const Image& image, int design)
+{
+    return int(std::ceil(design * image.scale - 0.5));
+}
+
+// Fills the design pixels from (left,top) to (right,bottom), both inclusive: the device pixels
+// whose centres lie within them.
 void fill(Image& image, int left, int top, int right, int bottom, std::uint8_t colour)
 {
-    for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x)
+    for (int y = firstDevicePixel(image, top); y < firstDevicePixel(image, bottom + 1); ++y)
+        for (int x = firstDevicePixel(image, left); x < firstDevicePixel(image, right + 1); ++x)
             image.set(x, y, colour);
 }
 
 // The X: a blue diagonal cross over columns 12-45 and rows 5-47.
-Image drawX()
+Image drawX(double scale)
 {
-    Image image(60, 54, Silver);
-    Image cross(60, 54, Silver);
+    Image image(60, 54, Silver, scale);
+    Image cross(60, 54, Silver, scale);
     stroke(cross, 12.5, 5.5, 45.5, 47.5, 2.3, Blue);
     stroke(cross, 45.5, 5.5, 12.5, 47.5, 2.3, Blue);
-    for (int y = 5; y <= 47; ++y)
-        for (int x = 12; x <= 45; ++x)
+    for (int y = firstDevicePixel(image, 5); y < firstDevicePixel(image, 48); ++y)
+        for (int x = firstDevicePixel(image, 12); x < firstDevicePixel(image, 46); ++x)
             image.at(x, y) = cross.at(x, y);
     return image;
 }
 
 // The O: a red ring over columns 10-54 and rows 8-48, on `ground`.
-Image drawO(std::uint8_t ground)
+Image drawO(std::uint8_t ground, double scale)
 {
-    Image image(67, 57, ground);
+    Image image(67, 57, ground, scale);
     ring(image, 10, 8, 54, 48, 4.0, Red);
     return image;
 }
 
-Image transparentIcon()
+Image transparentIcon(double scale)
 {
-    Image image(32, 32, Black);
+    Image image(32, 32, Black, scale);
     image.transparent.assign(image.transparent.size(), true);
     return image;
 }
 
 // The program icon: a small board with green grid lines and a grey shadow at its left and top.
-Image drawProgramIcon()
+Image drawProgramIcon(double scale)
 {
-    Image image = transparentIcon();
+    Image image = transparentIcon(scale);
     fill(image, 2, 2, 29, 29, Grey); // shadow, mostly covered by the board
     fill(image, 4, 4, 31, 31, Green);
     // Cells: 0 O on grey, 1 X in white on black, 2 X in blue on grey.
@@ -226,11 +265,10 @@ Image drawProgramIcon()
             if (kind == 0) {
                 ring(image, left + 1, top + 1, left + 6, top + 6, 1.5, Red);
             } else {
+                // One pixel wide: at 32 pixels, exactly the cell's two diagonals.
                 const std::uint8_t ink = kind == 1 ? White : Blue;
-                for (int i = 1; i <= 6; ++i) {
-                    image.set(left + i, top + i, ink);
-                    image.set(left + 7 - i, top + i, ink);
-                }
+                stroke(image, left + 1.5, top + 1.5, left + 6.5, top + 6.5, 0.5, ink);
+                stroke(image, left + 6.5, top + 1.5, left + 1.5, top + 6.5, 0.5, ink);
             }
         }
     }
@@ -238,9 +276,9 @@ Image drawProgramIcon()
 }
 
 // The New Game icon: an empty noughts-and-crosses grid, grey with dark shading.
-Image drawNewGameIcon()
+Image drawNewGameIcon(double scale)
 {
-    Image image = transparentIcon();
+    Image image = transparentIcon(scale);
     for (int offset : {11, 20}) {
         fill(image, offset + 1, 3, offset + 3, 29, Grey); // shading, one pixel down and right
         fill(image, 3, offset + 1, 29, offset + 3, Grey);
@@ -257,9 +295,9 @@ Image drawNewGameIcon()
 }
 
 // The About icon: a green question mark on a white disc.
-Image drawAboutIcon()
+Image drawAboutIcon(double scale)
 {
-    Image image = transparentIcon();
+    Image image = transparentIcon(scale);
     ring(image, 1, 1, 30, 30, 16.0, White);
     ring(image, 1, 1, 30, 30, 1.0, Grey);
     static const char* const glyph[] = {
@@ -293,11 +331,25 @@ int main(int argc, char** argv)
     }
     const std::string folder = argv[1];
     const auto palette = markPalette();
-    writeBitmap(folder + "/x.bmp", drawX(), palette);
-    writeBitmap(folder + "/o.bmp", drawO(Silver), palette);
-    writeBitmap(folder + "/owin.bmp", drawO(Black), palette);
-    writeIcon(folder + "/tictactoe.ico", drawProgramIcon());
-    writeIcon(folder + "/newgame.ico", drawNewGameIcon());
-    writeIcon(folder + "/about.ico", drawAboutIcon());
-    return 0;
+    writeBitmap(folder + "/x.bmp", drawX(1), palette);
+    writeBitmap(folder + "/o.bmp", drawO(Silver, 1), palette);
+    writeBitmap(folder + "/owin.bmp", drawO(Black, 1), palette);
+    writeIcon(folder + "/tictactoe.ico", drawProgramIcon(1));
+    writeIcon(folder + "/newgame.ico", drawNewGameIcon(1));
+    writeIcon(folder + "/about.ico", drawAboutIcon(1));
+
+    bool ok = true;
+    for (const char* ratio : {"1.5", "2", "3"}) {
+        const double scale = std::stod(ratio);
+        const auto png = [&](const char* name, const Image& image) {
+            ok = writePng(folder + "/" + name + "@" + ratio + "x.png", image, palette) && ok;
+        };
+        png("x", drawX(scale));
+        png("o", drawO(Silver, scale));
+        png("owin", drawO(Black, scale));
+        png("newgame", drawNewGameIcon(scale));
+        png("about", drawAboutIcon(scale));
+        png("tictactoe", drawProgramIcon(scale * kAboutPictureSize / 32.0));
+    }
+    return ok ? 0 : 1;
 }

@@ -2,8 +2,9 @@
 //
 //   drawscreenshots OUTPUT_FOLDER
 //
-// writes OUTPUT_FOLDER/NAME.png for each scene; tests/tst_screenshots.cpp proves that the
-// kept pictures are what the current code draws.
+// writes OUTPUT_FOLDER/NAME.png for each scene, or NAME@2x.png when run with
+// QT_SCALE_FACTOR=2; tests/tst_screenshots.cpp proves that the kept pictures are what the
+// current code draws.
 #include "classiclook.h"
 #include "support/scenes.h"
 
@@ -21,7 +22,7 @@ int main(int argc, char* argv[])
     }
     applyClassicLook(app);
     for (const QString& name : scenes::kNames) {
-        if (!scenes::draw(name).save(QString("%1/%2.png").arg(argv[1], name)))
+        if (!scenes::draw(name).save(QString("%1/%2").arg(argv[1], scenes::fileName(name))))
             return 1;
     }
     return 0;
