@@ -29,6 +29,9 @@ void addHidden(QCommandLineParser& parser, const char* name, bool withValue)
 
 CommandLine readCommandLine(int argc, char* argv[])
 {
+    if (argc <= 1) // as the desktop starts it: nothing to read
+        return {qEnvironmentVariable("QT_QPA_PLATFORM"), std::nullopt};
+
     // A core application of its own, gone before the GUI one is made: it names the program in
     // the usage line and touches no display.
     QCoreApplication reader(argc, argv);

@@ -3,12 +3,21 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QTimer>
 
+// The window starts with the sizes the game ships, up to those a window's frame and task bar
+// show: each is read and sent to the display as the window maps. Looking the icon up in the
+// theme takes longer, so it waits until the program has started.
 void applyDesktopIdentity()
 {
     QGuiApplication::setDesktopFileName(kDesktopId);
     QIcon shipped;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 22, 24, 32, 48, 64})
         shipped.addFile(QString(":/icons/%1x%1.png").arg(size), QSize(size, size));
-    QGuiApplication::setWindowIcon(QIcon::fromTheme(kDesktopId, shipped));
+    QGuiApplication::setWindowIcon(shipped);
+    QTimer::singleShot(0, qApp, [] {
+        const QIcon themed = QIcon::fromTheme(kDesktopId);
+        if (!themed.isNull())
+            QGuiApplication::setWindowIcon(themed);
+    });
 }

@@ -8,6 +8,6 @@ constexpr const char* kDesktopId = "org.tavrok.tictactoe";
 
 // Gives the running program the game's desktop entry and icon, so that the game and the
 // system information program it starts group together on the task bar. The icon comes from
-// the icon theme, with the sizes the game ships as a fallback. Call after the application
-// object is made.
+// the icon theme, with the sizes the game ships until it is found there, or if it is not.
+// Call after the application object is made.
 void applyDesktopIdentity();
