@@ -17,12 +17,6 @@ void TimerSchedule::setEnabled(Timer timer, bool enabled, Time now)
     }
 }
 
-bool TimerSchedule::sleeping(Timer timer) const
-{
-    const State& state = m_timers[timer];
-    return state.enabled && state.idleAt == m_revision;
-}
-
 bool TimerSchedule::awake(Timer timer) const
 {
     const State& state = m_timers[timer];

@@ -29,7 +29,6 @@ public:
     // Enabling a disabled timer starts its count afresh; enabling an enabled one changes nothing.
     void setEnabled(Timer timer, bool enabled, Time now);
     bool enabled(Timer timer) const { return m_timers[timer].enabled; }
-    bool sleeping(Timer timer) const;
 
     // The next tick due at or before now, in order. Its timer counts as running until finished().
     std::optional<Timer> takeDue(Time now);

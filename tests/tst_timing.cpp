@@ -223,14 +223,14 @@ private:
             const PlayerEvent& event = m_script.events[m_next++];
             m_window->advanceTo(event.at);
             const MainForm& form = m_window->form();
-            if (event.kind == PlayerEvent::NewGame && m_boxesOpen == 0 && invariantsGameRuns(form))
+            if (event.kind == PlayerEvent::NewGame && m_boxesOpen == 0 && gameInProgress(form))
                 ++m_abandoned;
             m_window->deliver(event);
         }
         m_window->advanceTo(until);
     }
 
-    static bool invariantsGameRuns(const MainForm& form)
+    static bool gameInProgress(const MainForm& form)
     {
         return form.statusText() == game::kOsTurn || (form.statusText() == game::kXsTurn && !form.lstP1M().empty());
     }

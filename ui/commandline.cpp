@@ -29,8 +29,9 @@ void addHidden(QCommandLineParser& parser, const char* name, bool withValue)
 
 CommandLine readCommandLine(int argc, char* argv[])
 {
+    CommandLine line{qEnvironmentVariable("QT_QPA_PLATFORM"), std::nullopt};
     if (argc <= 1) // as the desktop starts it: nothing to read
-        return {qEnvironmentVariable("QT_QPA_PLATFORM"), std::nullopt};
+        return line;
 
     // A core application of its own, gone before the GUI one is made: it names the program in
     // the usage line and touches no display.
@@ -45,7 +46,6 @@ CommandLine readCommandLine(int argc, char* argv[])
     for (const char* name : kQtFlags)
         addHidden(parser, name, false);
 
-    CommandLine line;
     const bool parsed = parser.parse(QCoreApplication::arguments());
     if (!parsed || !parser.positionalArguments().isEmpty()) {
         const QString error = parsed ? "Unexpected argument '" + parser.positionalArguments().first() + "'."
@@ -61,6 +61,7 @@ CommandLine readCommandLine(int argc, char* argv[])
                     qPrintable(QCoreApplication::applicationVersion()));
         line.exitStatus = 0;
     }
-    line.platform = parser.isSet("platform") ? parser.value("platform") : qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (parser.isSet("platform"))
+        line.platform = parser.value("platform");
     return line;
 }
