@@ -5,6 +5,7 @@
 #include "clock.h"
 
 #include <array>
+#include <compare>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -49,7 +50,12 @@ private:
     struct Slot {
         Time at;
         std::uint64_t startOrder;
-        friend auto operator<=>(const Slot&, const Slot&) = default;
+        // Spelt out: not every standard library compares durations with <=> yet.
+        friend std::strong_ordering operator<=>(const Slot& a, const Slot& b)
+        {
+            return a.at != b.at ? a.at.count() <=> b.at.count() : a.startOrder <=> b.startOrder;
+        }
+        friend bool operator==(const Slot&, const Slot&) = default;
     };
     static constexpr std::uint64_t kNever = std::numeric_limits<std::uint64_t>::max();
 

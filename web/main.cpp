@@ -1,0 +1,147 @@
+// The web edition's window: the game runs in the page, which draws what the game reports
+// and hands back the player's events, the clock's alarm and the closing of each message box.
+//
+// The page's events come one at a time through nextEvent(), which suspends the game until
+// the next one arrives. A message box is modal as on the desktop: the handler that opens it
+// waits inside msgBox() for the box to close, and meanwhile the events that come (the other
+// timers' ticks, a second box) are handled from there, as a desktop toolkit does inside a
+// modal box. Only the innermost wait is ever suspended.
+#include "ratings.h"
+#include "runtime.h"
+#include "runtimeerror.h"
+
+#include <emscripten.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+// What the page hands the game; page.js uses the same numbers. 1 to 9 are the squares' clicks.
+enum Event {
+    NewGameClick = 10,
+    GetFocasClick = 11,
+    Alarm = 12,
+    BoxClosed = 13,
+};
+
+// The icons of the boxes.
+enum BoxIcon { NoIcon = 0, InformationIcon = 1, CriticalIcon = 2 };
+
+EM_ASYNC_JS(int, nextEvent, (), { return await Module.page.nextEvent(); });
+EM_JS(double, pageNow, (), { return Module.page.now(); });
+EM_JS(void, pageSetAlarm, (double when), { Module.page.setAlarm(when); });
+EM_JS(void, pageOpenBox, (const char* prompt, const char* title, int icon),
+      { Module.page.openBox(UTF8ToString(prompt), UTF8ToString(title), icon); });
+EM_JS(void, pageBeep, (), { Module.page.beep(); });
+EM_JS(void, pageDrawSquare, (int square, int mark, bool enabled),
+      { Module.page.drawSquare(square, mark, enabled); });
+EM_JS(void, pageDrawStatus, (const char* text, unsigned color),
+      { Module.page.drawStatus(UTF8ToString(text), color); });
+EM_JS(void, pageDrawList, (const char* list, const char* items),
+      { Module.page.drawList(UTF8ToString(list), UTF8ToString(items)); });
+EM_JS(void, pageEventDone, (int event, bool taken), { Module.page.eventDone(event, taken); });
+
+// A move list as the page takes it: its items, one per line.
+std::string lines(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (const std::string& item : items)
+        text += item + '\n';
+    return text;
+}
+
+class Page final : public game::Toolkit, public game::Clock {
+public:
+    Page() : m_runtime(*this, *this) {}
+
+    // The window loads, and then handles the page's events until the page is closed.
+    [[noreturn]] void run()
+    {
+        m_runtime.load();
+        for (;;)
+            handle(nextEvent());
+    }
+
+private:
+    void handle(int event)
+    {
+        bool taken = true;
+        if (event >= 1 && event <= game::kSquareCount)
+            taken = m_runtime.squareClick(event);
+        else if (event == NewGameClick)
+            taken = m_runtime.newGameClick();
+        else if (event == GetFocasClick)
+            taken = m_runtime.getFocasClick();
+        else if (event == Alarm)
+            m_runtime.alarm();
+        pageEventDone(event, taken);
+    }
+
+    // Returns when the box that was opened last has closed; everything else that comes
+    // meanwhile is handled here, boxes opened by other ticks included.
+    void waitForBox(const std::string& prompt, const std::string& title, BoxIcon icon)
+    {
+        pageOpenBox(prompt.c_str(), title.c_str(), icon);
+        for (int event = nextEvent(); event != BoxClosed; event = nextEvent())
+            handle(event);
+    }
+
+    void msgBox(const std::string& prompt, int style, const std::string& title) override
+    {
+        waitForBox(prompt, title, style == game::kInformationStyle ? InformationIcon : NoIcon);
+    }
+
+    void runtimeError(const game::RuntimeError& error) override
+    {
+        waitForBox("Run-time error '" + std::to_string(error.number()) + "':\n\n" + error.description(),
+                   "Tic-Tac-Toe", CriticalIcon);
+    }
+
+    void beep() override { pageBeep(); }
+
+    void changed(const game::Change& change) override
+    {
+        using Property = game::Change::Property;
+        const game::MainForm& form = m_runtime.form();
+        switch (change.property) {
+        case Property::SquarePicture:
+        case Property::SquareEnabled:
+            pageDrawSquare(change.square, int(form.picture(change.square)), form.squareEnabled(change.square));
+            break;
+        case Property::StatusText:
+        case Property::StatusBackColor:
+            pageDrawStatus(form.statusText().c_str(), form.statusBackColor());
+            break;
+        case Property::P1MoveList:
+            pageDrawList("lstP1M", lines(form.lstP1M()).c_str());
+            break;
+        case Property::P2MoveList:
+            pageDrawList("lstP2M", lines(form.lstP2M()).c_str());
+            break;
+        case Property::WinCheckEnabled:
+        case Property::TieCheckEnabled:
+            break; // the timers are the game's own
+        }
+    }
+
+    // The page's clock counts milliseconds as a double; the game counts whole microseconds.
+    game::Time now() const override { return game::Time(std::llround(pageNow() * 1000.0)); }
+
+    void setAlarm(std::optional<game::Time> when) override
+    {
+        pageSetAlarm(when ? double(when->count()) / 1000.0 : -1.0);
+    }
+
+    game::Runtime m_runtime;
+};
+
+} // namespace
+
+int main()
+{
+    // Lives as long as the page: the game never returns from run().
+    static Page page;
+    page.run();
+}

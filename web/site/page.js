@@ -1,0 +1,337 @@
+// The web edition's window. The game itself runs in tictactoe.wasm; this page draws what the
+// game reports, and hands the game the player's events, the clock's alarm and the closing of
+// each message box, one at a time, in the order they came (main.cpp takes the same numbers).
+'use strict';
+
+const Events = { NewGameClick: 10, GetFocasClick: 11, Alarm: 12, BoxClosed: 13 }; // 1-9: squares
+
+const kSquares = ['TopLeft', 'TopMiddle', 'TopRight', 'MiddleLeft', 'MiddleMiddle', 'MiddleRight',
+  'BottomLeft', 'BottomMiddle', 'BottomRight'];
+const kMarkPictures = [null, 'x', 'o', 'owin']; // by the game's marks: empty, X, O, winning O
+const kMarkBitmaps = [null, 'x.bmp', 'o.bmp', 'owin.bmp'];
+const kSpokenMarks = ['empty', 'X', 'O', 'O, winning line'];
+
+// The classic desktop scheme's system colours, by number; other colours are 0x00BBGGRR.
+const kSystemColors = { 1: '#008080', 5: '#ffffff', 6: '#000000', 8: '#000000', 10: '#c0c0c0', 12: '#808080' };
+function cssColor(color) {
+  const oleColor = color >>> 0; // the game's colours are unsigned 32 bits
+  if (oleColor >= 0x80000000) return kSystemColors[oleColor & 0xff] || '#000000';
+  const hex = (n) => ((oleColor >> n) & 0xff).toString(16).padStart(2, '0');
+  return `#${hex(0)}${hex(8)}${hex(16)}`;
+}
+
+const $ = (id) => document.getElementById(id);
+
+// The time the game's timers run on: the page's own clock, with one alarm. A test may ask for a
+// clock that it moves on by hand (?clock=manual), so that nothing waits on real time.
+class RealClock {
+  constructor(ring) { this.ring = ring; this.timer = 0; }
+  now() { return performance.now(); }
+  setAlarm(when) {
+    clearTimeout(this.timer);
+    this.timer = 0;
+    // Rounded up to whole milliseconds; the game keeps the exact deadlines.
+    if (when >= 0) this.timer = setTimeout(() => { this.timer = 0; this.ring(); }, Math.max(0, Math.ceil(when - this.now())));
+  }
+  pending() { return this.timer ? 1 : 0; }
+}
+
+class ManualClock {
+  constructor(ring) { this.ring = ring; this.time = 0; this.alarm = -1; }
+  now() { return this.time; }
+  setAlarm(when) { this.alarm = when; }
+  pending() { return this.alarm >= 0 ? 1 : 0; }
+  // Moves on by ms, ringing the alarm at each moment it is due, and waits for the game each time.
+  async advance(ms, page) {
+    const end = this.time + ms;
+    while (this.alarm >= 0 && this.alarm <= end) {
+      this.time = Math.max(this.time, this.alarm);
+      this.alarm = -1;
+      this.ring();
+      await page.idle();
+    }
+    this.time = end;
+  }
+}
+
+// Tells a screen reader what happens on the board: each mark placed, the end of a game and a
+// new game. What is said within one event is one message; from the player's X until the
+// computer's answer, messages wait, so that both are heard together.
+class Announcer {
+  constructor(region) { this.region = region; this.pending = ''; this.held = false; this.count = 0; }
+  say(text) { this.pending += (this.pending ? ' ' : '') + text; }
+  hold(held) { this.held = held; }
+  flush() {
+    if (!this.pending) return;
+    const message = document.createElement('p');
+    message.textContent = this.pending;
+    this.pending = '';
+    this.region.replaceChildren(message); // a new node each time: the same words are heard again
+    ++this.count;
+  }
+  eventDone() { if (!this.held) this.flush(); }
+}
+
+// A window inside the page: shown modeless, brought forward when shown again, moved by its
+// title bar, closed by its close box.
+class PageWindow {
+  constructor(element, onClose) {
+    this.element = element;
+    element.querySelector('.close').addEventListener('click', () => this.close());
+    this.onClose = onClose;
+    const bar = element.querySelector('.titlebar');
+    bar.addEventListener('pointerdown', (e) => {
+      if (e.target !== bar && e.target.parentElement !== bar) return;
+      const start = { x: e.clientX - element.offsetLeft, y: e.clientY - element.offsetTop };
+      bar.setPointerCapture(e.pointerId);
+      const move = (m) => {
+        element.style.left = `${m.clientX - start.x}px`;
+        element.style.top = `${m.clientY - start.y}px`;
+      };
+      bar.addEventListener('pointermove', move);
+      bar.addEventListener('pointerup', () => bar.removeEventListener('pointermove', move), { once: true });
+    });
+    element.addEventListener('pointerdown', () => this.raise(), true);
+  }
+  get open() { return !this.element.hidden; }
+  show(focus) {
+    const wasOpen = this.open;
+    this.element.hidden = false;
+    this.raise();
+    if (!wasOpen) focus.focus();
+  }
+  raise() { this.element.style.zIndex = String(++PageWindow.top); }
+  close() {
+    if (!this.open) return;
+    this.element.hidden = true;
+    if (this.onClose) this.onClose();
+    if (!document.activeElement || document.activeElement === document.body) $('cmdNewGame').focus();
+  }
+}
+PageWindow.top = 1;
+
+class Page {
+  constructor() {
+    const manual = new URLSearchParams(location.search).get('clock') === 'manual';
+    const ring = () => this.post(Events.Alarm);
+    this.clock = manual ? new ManualClock(ring) : new RealClock(ring);
+    this.queue = [];
+    this.waiting = null;    // resolves the game's wait for its next event
+    this.idleWaiters = [];
+    this.boxes = [];        // the open message boxes, the last on top
+    this.beeps = 0;
+    this.status = $('lblStatus').value;
+    this.squares = kSquares.map($);
+    this.announcer = new Announcer($('announcements'));
+    this.about = new PageWindow($('frmAbout'));
+    this.sysInfo = new PageWindow($('frmSysInfo'));
+    this.connect();
+  }
+
+  // ---- what the game calls (main.cpp) ----
+
+  nextEvent() {
+    if (this.queue.length) return Promise.resolve(this.queue.shift());
+    return new Promise((resolve) => {
+      this.waiting = resolve;
+      this.becameIdle();
+    });
+  }
+  now() { return this.clock.now(); }
+  setAlarm(when) { this.clock.setAlarm(when); }
+  beep() {
+    ++this.beeps;
+    try {
+      const audio = this.audio || (this.audio = new AudioContext());
+      audio.resume();
+      const tone = audio.createOscillator();
+      const volume = audio.createGain();
+      tone.type = 'square';
+      tone.frequency.value = 800;
+      volume.gain.value = 0.05;
+      tone.connect(volume).connect(audio.destination);
+      tone.onended = () => audio.suspend(); // the sound card sleeps again at rest
+      tone.start();
+      tone.stop(audio.currentTime + 0.12);
+    } catch (e) {
+      // A page without sound goes on silently.
+    }
+  }
+  drawSquare(square, mark, enabled) {
+    const button = this.squares[square - 1];
+    const image = button.firstElementChild;
+    const picture = kMarkPictures[mark];
+    if (picture) {
+      image.srcset = `artwork/${kMarkBitmaps[mark]}, artwork/${picture}@1.5x.png 1.5x, artwork/${picture}@2x.png 2x, artwork/${picture}@3x.png 3x`;
+      image.src = `artwork/${kMarkBitmaps[mark]}`;
+    } else {
+      image.removeAttribute('srcset');
+      image.removeAttribute('src');
+    }
+    button.disabled = !enabled;
+    const name = `Square ${square}, ${kSpokenMarks[mark]}`;
+    if (button.getAttribute('aria-label') !== name) {
+      button.setAttribute('aria-label', name);
+      if (mark === 1 || mark === 2) this.announcer.say(`${name}.`);
+    }
+  }
+  drawStatus(text, color) {
+    const status = $('lblStatus');
+    status.value = text;
+    status.style.background = cssColor(color);
+    if (text !== this.status) {
+      this.status = text;
+      const running = text === "X's Turn" || text === "O's Turn";
+      if (!running) this.announcer.say(text); // how the game ended
+      this.announcer.hold(text === "O's Turn");
+    }
+  }
+  drawList(id, items) {
+    const list = $(id);
+    const texts = items.split('\n').slice(0, -1);
+    // A move adds its one item and New Game empties the list: the player's selection and
+    // scroll position survive the next move.
+    if (list.options.length > texts.length) list.replaceChildren();
+    for (let row = list.options.length; row < texts.length; ++row) list.add(new Option(texts[row]));
+  }
+  openBox(prompt, title, icon) {
+    this.announcer.flush(); // what led to the box is heard before it
+    const box = $('msgBoxTemplate').content.firstElementChild.cloneNode(true);
+    box.querySelector('.titlebar').textContent = title;
+    box.setAttribute('aria-label', title);
+    box.querySelector('.prompt').textContent = prompt;
+    box.querySelector('.icon').classList.add(['', 'information', 'critical'][icon]);
+    box.addEventListener('close', () => {
+      box.remove();
+      this.boxes.pop();
+      this.post(Events.BoxClosed);
+    });
+    document.body.append(box);
+    this.boxes.push(box);
+    box.showModal();
+    // Over the middle of the game's window, as a message box opens over its owner.
+    const game = $('frmMain').getBoundingClientRect();
+    box.style.margin = '0';
+    box.style.left = `${Math.max(0, game.left + (game.width - box.offsetWidth) / 2)}px`;
+    box.style.top = `${Math.max(0, game.top + (game.height - box.offsetHeight) / 2)}px`;
+    box.querySelector('button').focus();
+  }
+  eventDone(event, taken) {
+    if (event === Events.NewGameClick && taken) this.announcer.say('New Game.');
+    this.announcer.eventDone();
+  }
+
+  // ---- what the page hands the game ----
+
+  post(event) {
+    if (this.waiting) {
+      const resolve = this.waiting;
+      this.waiting = null;
+      resolve(event);
+    } else {
+      this.queue.push(event);
+    }
+  }
+  get modal() { return this.boxes.length > 0; }
+
+  // Resolves once the game has handled everything posted so far and waits for more.
+  idle() {
+    if (this.waiting && !this.queue.length) return Promise.resolve();
+    return new Promise((resolve) => this.idleWaiters.push(resolve));
+  }
+  becameIdle() {
+    if (!this.ready) {
+      this.ready = true;
+      $('frmMain').removeAttribute('aria-busy');
+      performance.mark('playable');
+    }
+    for (const resolve of this.idleWaiters.splice(0)) resolve();
+  }
+  // Moves a manual clock on (tests only).
+  advance(ms) { return this.clock.advance(ms, this); }
+
+  connect() {
+    this.squares.forEach((square, index) => {
+      square.addEventListener('click', () => this.post(index + 1));
+      // A click leaves the focus where it was; only Tab brings it to a square.
+      square.addEventListener('mousedown', (e) => e.preventDefault());
+    });
+    $('cmdNewGame').addEventListener('click', () => this.post(Events.NewGameClick));
+    $('GetFocas').addEventListener('click', () => this.post(Events.GetFocasClick));
+    $('cmdAbout').addEventListener('click', () => this.about.show($('Command1')));
+    $('Command1').addEventListener('click', () => this.about.close());
+    $('Command2').addEventListener('click', () => this.showSysInfo());
+    $('frmSysInfo').querySelector('.push').addEventListener('click', () => this.sysInfo.close());
+
+    // The focus sink: a press on the status box, the headings or the back panel, or a click
+    // on the side panel, parks the focus on the hidden button.
+    const sink = (e) => { e.preventDefault(); $('GetFocas').focus(); };
+    for (const id of ['lblStatus', 'Text1', 'Text2', 'Text3']) $(id).addEventListener('mousedown', sink);
+    $('Picture11').addEventListener('mousedown', (e) => { if (e.target === e.currentTarget) sink(e); });
+    $('Picture1').addEventListener('click', (e) => { if (e.target === e.currentTarget) sink(e); });
+
+    document.addEventListener('keydown', (e) => this.key(e));
+    $('cmdNewGame').focus();
+  }
+
+  key(e) {
+    if (this.modal) return; // the box is modal: its own keys only
+    const inAbout = $('frmAbout').contains(e.target);
+    const inSysInfo = $('frmSysInfo').contains(e.target);
+    const press = (id) => { e.preventDefault(); $(id).click(); };
+    if (e.altKey && !e.ctrlKey && !e.metaKey) {
+      const letter = e.key.toLowerCase();
+      if (inAbout && letter === 's') press('Command2');
+      else if (!inAbout && !inSysInfo && letter === 'n') press('cmdNewGame');
+      else if (!inAbout && !inSysInfo && letter === 'a') press('cmdAbout');
+      return;
+    }
+    if (e.ctrlKey || e.metaKey) return;
+    // Enter presses the focused button once: a held key does not start game after game.
+    if (e.key === 'Enter' && e.target instanceof HTMLButtonElement) {
+      e.preventDefault();
+      if (!e.repeat) e.target.click();
+      return;
+    }
+    if (inAbout || inSysInfo) return;
+    // The digits 1 to 9, on the top row or the keypad, mark their square as a click would.
+    if (/^[1-9]$/.test(e.key) && !(e.target instanceof HTMLSelectElement)) {
+      e.preventDefault();
+      this.post(Number(e.key));
+      return;
+    }
+    // The arrows move between the squares by rows and columns, and stop at the board's edge.
+    const index = this.squares.indexOf(e.target);
+    if (index < 0) return;
+    const row = Math.floor(index / 3), column = index % 3;
+    const to = { ArrowLeft: column > 0 ? index - 1 : index, ArrowRight: column < 2 ? index + 1 : index,
+      ArrowUp: row > 0 ? index - 3 : index, ArrowDown: row < 2 ? index + 3 : index }[e.key];
+    if (to === undefined) return;
+    e.preventDefault();
+    this.squares[to].focus();
+  }
+
+  // A page can start no program: the system information is a small window of its own.
+  showSysInfo() {
+    const data = navigator.userAgentData;
+    const browser = data && data.brands.length
+      ? data.brands.filter((b) => !/Not.A.Brand/i.test(b.brand)).map((b) => `${b.brand} ${b.version}`).join(', ')
+      : navigator.userAgent;
+    const system = (data && data.platform) || navigator.platform || 'unknown';
+    const lines = [['Browser', browser], ['Language', navigator.language],
+      ['Screen', `${screen.width} \u00d7 ${screen.height}, ratio ${window.devicePixelRatio}`]];
+    const text = $('sysInfoText');
+    const heading = document.createElement('b');
+    heading.textContent = system;
+    text.replaceChildren(heading);
+    for (const [label, value] of lines) text.append(document.createElement('br'), `${label}: ${value}`);
+    this.sysInfo.show($('frmSysInfo').querySelector('.push'));
+  }
+}
+
+// The game's module finds the page here.
+var Module = { page: new Page() };
+
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+  navigator.serviceWorker.register('sw.js').catch(() => {}); // the game plays without it
+}
