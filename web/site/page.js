@@ -94,11 +94,11 @@ class PageWindow {
     element.addEventListener('pointerdown', () => this.raise(), true);
   }
   get open() { return !this.element.hidden; }
+  // Shown again while open, it comes forward with the focus, as a window asked to show does.
   show(focus) {
-    const wasOpen = this.open;
     this.element.hidden = false;
     this.raise();
-    if (!wasOpen) focus.focus();
+    if (!this.element.contains(document.activeElement)) focus.focus();
   }
   raise() { this.element.style.zIndex = String(++PageWindow.top); }
   close() {

@@ -1,0 +1,170 @@
+"""The page as the window: its design at the start, the keyboard, the About window and the
+system information, what a screen reader is told, and rest."""
+import time
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+from browser import SQUARES, PageTest
+
+TAB_ORDER = ["cmdNewGame", "cmdAbout", "lstP1M", "lstP2M", "Text3", "Text1", "Text2", "lblStatus",
+             "BottomRight", "BottomMiddle", "MiddleRight", "BottomLeft", "TopRight", "MiddleMiddle",
+             "MiddleLeft", "TopMiddle", "TopLeft"]
+
+
+class Design(PageTest):
+    def test_start(self):
+        self.assertEqual(self.js("return document.title"), "TAVROK Tic-Tac-Toe")
+        self.assertEqual(self.js("const r = frmMain.getBoundingClientRect(); return [r.width, r.height]"), [446, 220])
+        self.assertEqual([self.element(s).get_attribute("title") for s in SQUARES],
+                         [f"Square {n}" for n in range(1, 10)])
+        self.assertEqual(self.squares(), [f"Square {n}, empty" for n in range(1, 10)])
+        self.assertEqual(self.status(), "X's Turn")
+        self.assertEqual(self.js("return getComputedStyle(lblStatus).backgroundColor"), "rgb(0, 128, 128)")
+        self.assertEqual([self.element(t).get_attribute("value") for t in ("Text1", "Text2", "Text3")],
+                         ["            Move List", "        X", "        O"])
+        self.assertEqual(self.js("return [getComputedStyle(Text2).color, getComputedStyle(Text2).backgroundColor]"),
+                         ["rgb(255, 0, 0)", "rgb(0, 0, 255)"])
+        self.assertEqual((self.moves("lstP1M"), self.moves("lstP2M")), ([], []))
+        self.assertEqual({b: self.element(b).get_attribute("title") for b in ("cmdNewGame", "cmdAbout", "lblStatus")},
+                         {"cmdNewGame": "New Tic-Tac-Toe Game", "cmdAbout": "About TAVROK Tic-Tac-Toe",
+                          "lblStatus": "Game Status"})
+        self.assertEqual(self.js("return document.activeElement.id"), "cmdNewGame")
+
+    def test_focus_sink_is_unseen_yet_takes_the_focus(self):
+        self.assertEqual(self.js("const f = frmMain.getBoundingClientRect(), g = GetFocas.getBoundingClientRect();"
+                                 " return g.top >= f.bottom"), True)
+        self.js("Text1.dispatchEvent(new MouseEvent('mousedown', {bubbles: true, cancelable: true}))")
+        self.assertEqual(self.js("return document.activeElement.id"), "GetFocas")
+
+    def test_tab_order(self):
+        seen = []
+        for _ in TAB_ORDER:
+            seen.append(self.js("return document.activeElement.id"))
+            ActionChains(self.driver).send_keys(Keys.TAB).perform()
+        self.assertEqual(seen, TAB_ORDER)
+
+
+class Keyboard(PageTest):
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+        self.idle()
+
+    def alt(self, letter):
+        ActionChains(self.driver).key_down(Keys.ALT).send_keys(letter).key_up(Keys.ALT).perform()
+        self.idle()
+
+    def test_digits_and_arrows_play(self):
+        self.keys("5")
+        self.advance(100)
+        self.assertEqual(self.squares()[:5], ["Square 1, O", "Square 2, empty", "Square 3, empty",
+                                              "Square 4, empty", "Square 5, X"])
+        self.element("TopMiddle").send_keys(Keys.ARROW_LEFT)  # stops at the edge
+        self.assertEqual(self.js("return document.activeElement.id"), "TopLeft")
+        self.keys(Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT)
+        self.assertEqual(self.js("return document.activeElement.id"), "BottomRight")
+        self.keys(Keys.SPACE)
+        self.advance(100)
+        self.assertEqual(self.moves("lstP1M"), ["5", "9"])
+
+    def test_access_keys(self):
+        self.play([5])
+        self.alt("n")
+        self.assertEqual(self.moves("lstP1M"), [])
+        self.alt("a")
+        self.assertTrue(self.element("frmAbout").is_displayed())
+        self.assertEqual(self.js("return document.activeElement.id"), "Command1")
+        self.alt("s")
+        self.assertTrue(self.element("frmSysInfo").is_displayed())
+        self.keys(Keys.ENTER)  # its OK
+        self.assertFalse(self.element("frmSysInfo").is_displayed())
+
+    def test_held_enter_presses_once(self):
+        self.play([5])
+        self.js("cmdNewGame.focus();"
+                "for (const repeat of [false, true, true]) cmdNewGame.dispatchEvent(new KeyboardEvent('keydown',"
+                " {key: 'Enter', repeat, bubbles: true, cancelable: true}))")
+        self.idle()
+        self.assertEqual(self.js("return Module.page.announcer.region.textContent"), "New Game.")
+        self.assertEqual(self.js("return Module.page.announcer.count"), 2)
+
+
+class Windows(PageTest):
+    def test_about_is_single_and_modeless(self):
+        self.element("cmdAbout").click()
+        self.element("cmdAbout").click()
+        self.assertEqual(self.js("return document.querySelectorAll('#frmAbout:not([hidden])').length"), 1)
+        self.assertEqual(self.element("Command2").text, "Sytem Info...")
+        self.play([5])  # the game goes on beside it
+        self.assertEqual(self.moves("lstP2M"), ["1"])
+        self.element("Command1").click()
+        self.assertFalse(self.element("frmAbout").is_displayed())
+        self.element("cmdAbout").click()
+        self.assertTrue(self.element("frmAbout").is_displayed())
+
+    def test_system_information_names_the_browser_and_system(self):
+        self.element("cmdAbout").click()
+        self.element("Command2").click()
+        self.element("Command2").click()
+        text = self.element("sysInfoText").text
+        self.assertRegex(text, r"^Linux")
+        self.assertRegex(text, r"Browser: .*Chrom")
+        self.assertTrue(self.element("frmAbout").is_displayed(), "the About window stays open")
+        self.assertEqual(self.js("return document.activeElement.textContent"), "OK")
+
+
+class ScreenReader(PageTest):
+    def said(self):
+        return self.js("return Module.page.announcer.region.textContent")
+
+    def test_moves_and_results_are_announced(self):
+        self.play([5])
+        self.assertEqual(self.said(), "Square 5, X. Square 1, O.")
+        self.play([9, 7])
+        self.assertEqual(self.said(), "Square 7, X. Square 3, O. O(Computer) Wins!")
+        self.assertEqual(self.js("return Module.page.boxes[0].getAttribute('aria-label')"), "Player Ratings")
+        self.close_box()
+        self.element("cmdNewGame").click()
+        self.idle()
+        self.assertEqual(self.said(), "New Game.")
+
+    def test_squares_are_named_buttons(self):
+        roles = self.js("return [...document.querySelectorAll('.square')].map(s => s.tagName + ':' + s.getAttribute('aria-label'))")
+        self.assertEqual(roles[0], "BUTTON:Square 1, empty")
+        self.assertEqual(self.js("return document.getElementById('announcements').getAttribute('aria-live')"), "polite")
+
+
+class Rest(PageTest):
+    """The real clock: one game against the real timers, and then nothing runs."""
+
+    query = ""
+
+    def setUp(self):
+        # Counts the page's timers and animation frames from its first script on.
+        self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            window.pending = {timeouts: new Set(), intervals: 0, frames: 0};
+            const setT = setTimeout, clearT = clearTimeout;
+            window.setTimeout = (f, ms, ...a) => { const id = setT(() => { pending.timeouts.delete(id); f(...a); }, ms);
+                                                   pending.timeouts.add(id); return id; };
+            window.clearTimeout = (id) => { pending.timeouts.delete(id); clearT(id); };
+            const setI = setInterval; window.setInterval = (...a) => { ++pending.intervals; return setI(...a); };
+            const raf = requestAnimationFrame; window.requestAnimationFrame = (f) => { ++pending.frames; return raf(f); };
+        """})
+        super().setUp()
+
+    def wait_until(self, script, seconds=5):
+        end = time.monotonic() + seconds
+        while not self.js(script):
+            self.assertLess(time.monotonic(), end, f"never: {script}")
+            time.sleep(0.02)
+
+    def test_the_real_timer_answers_and_then_nothing_runs(self):
+        self.element("MiddleMiddle").click()
+        self.wait_until("return lstP2M.options.length == 1")
+        self.wait_until("return pending.timeouts.size == 0")
+        self.assertEqual(self.js("return [pending.intervals, pending.frames]"), [0, 0])
+
+
+if __name__ == "__main__":
+    unittest.main()
