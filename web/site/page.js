@@ -295,7 +295,7 @@ class Page {
     }
     if (inAbout || inSysInfo) return;
     // The digits 1 to 9, on the top row or the keypad, mark their square as a click would.
-    if (/^[1-9]$/.test(e.key) && !(e.target instanceof HTMLSelectElement)) {
+    if (/^[1-9]$/.test(e.key)) {
       e.preventDefault();
       this.post(Number(e.key));
       return;
