@@ -135,6 +135,24 @@ class ScreenReader(PageTest):
         self.assertEqual(self.js("return document.getElementById('announcements').getAttribute('aria-live')"), "polite")
 
 
+class Failure(PageTest):
+    def setUp(self):
+        pass  # the page is loaded by the test itself
+
+    def test_a_game_that_cannot_load_says_so(self):
+        self.driver.execute_cdp_cmd("Network.enable", {})
+        self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": ["*tictactoe.wasm"]})
+        try:
+            self.driver.get(self.server.url + self.query)
+            self.driver.execute_async_script(
+                "const done = arguments[arguments.length - 1];"
+                "(function wait() { if (!failure.hidden) done(); else setTimeout(wait, 5); })();")
+        finally:
+            self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": []})
+        self.assertRegex(self.element("failure").text, r"^The game has stopped: .*Reload the page to play again\.$")
+        self.driver.get_log("browser")  # the failed fetch is expected here
+
+
 class Rest(PageTest):
     """The real clock: one game against the real timers, and then nothing runs."""
 

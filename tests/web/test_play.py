@@ -2,6 +2,8 @@
 "Player Ratings" box, and New Game at every stage."""
 import unittest
 
+from selenium.common.exceptions import ElementClickInterceptedException
+
 from browser import PageTest
 
 WIN_2 = "Human(X): 1, Compuer(O): 4    Result: Computer(O) Wins."
@@ -80,6 +82,27 @@ class Games(PageTest):
                     self.play([1])  # the computer's first move again
                     self.assertEqual(self.moves("lstP2M"), ["5"])
 
+    def test_ticks_keep_the_beat_of_the_load(self):
+        # The timers tick every 50 ms from the window's load at 0, whenever the player clicks;
+        # the win is found in the same moment as the winning O, as on the desktop.
+        self.advance(10)
+        self.click_square(5)
+        self.advance(39.999)
+        self.assertEqual(self.moves("lstP2M"), [])
+        self.advance(0.001)
+        self.assertEqual(self.moves("lstP2M"), ["1"])
+        self.click_square(9)
+        self.advance(50)
+        self.assertEqual(self.moves("lstP2M"), ["1", "2"])
+        self.advance(27)
+        self.click_square(7)
+        self.advance(22.999)
+        self.assertEqual((self.moves("lstP2M"), self.boxes()), (["1", "2"], []))
+        self.advance(0.001)
+        self.assertEqual(self.moves("lstP2M"), ["1", "2", "3"])
+        self.assertEqual(self.status(), "O(Computer) Wins!")
+        self.assertEqual(len(self.boxes()), 1)
+
     def test_focus_sink_runs_the_ratings_on_the_board(self):
         self.play([1, 9])  # two X's: rated as a loss although nobody has won
         self.js("lblStatus.dispatchEvent(new MouseEvent('mousedown', {bubbles: true, cancelable: true}))")
@@ -98,6 +121,8 @@ class Games(PageTest):
         self.js("GetFocas.click()")
         self.idle()
         self.assertEqual(self.boxes(), [("Player Ratings", WIN_4)])
+        with self.assertRaises(ElementClickInterceptedException):
+            self.element("BottomMiddle").click()  # the modal box keeps the player off the board
         self.advance(100)
         self.assertEqual(self.status(), "O(Computer) Wins!")
         self.assertEqual(self.boxes(), [("Player Ratings", WIN_4), ("Player Ratings", WIN_4)])
@@ -106,6 +131,7 @@ class Games(PageTest):
         self.assertEqual(len(self.boxes()), 1, "the win's box has closed; the first is still open")
         self.close_box()
         self.assertEqual(self.boxes(), [])
+        self.assertEqual(self.squares()[7], "Square 8, empty")
 
 
 if __name__ == "__main__":

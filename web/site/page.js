@@ -33,24 +33,23 @@ class RealClock {
     // Rounded up to whole milliseconds; the game keeps the exact deadlines.
     if (when >= 0) this.timer = setTimeout(() => { this.timer = 0; this.ring(); }, Math.max(0, Math.ceil(when - this.now())));
   }
-  pending() { return this.timer ? 1 : 0; }
 }
 
 class ManualClock {
-  constructor(ring) { this.ring = ring; this.time = 0; this.alarm = -1; }
-  now() { return this.time; }
-  setAlarm(when) { this.alarm = when; }
-  pending() { return this.alarm >= 0 ? 1 : 0; }
+  // Whole microseconds, as the game counts, so that moving on by parts of a millisecond adds up.
+  constructor(ring) { this.ring = ring; this.micros = 0; this.alarm = -1; }
+  now() { return this.micros / 1000; }
+  setAlarm(when) { this.alarm = when < 0 ? -1 : Math.round(when * 1000); }
   // Moves on by ms, ringing the alarm at each moment it is due, and waits for the game each time.
   async advance(ms, page) {
-    const end = this.time + ms;
+    const end = this.micros + Math.round(ms * 1000);
     while (this.alarm >= 0 && this.alarm <= end) {
-      this.time = Math.max(this.time, this.alarm);
+      this.micros = Math.max(this.micros, this.alarm);
       this.alarm = -1;
       this.ring();
       await page.idle();
     }
-    this.time = end;
+    this.micros = end;
   }
 }
 
@@ -329,8 +328,22 @@ class Page {
   }
 }
 
+// Should the game fail to load or stop (a browser without WebAssembly, a file that could
+// not be fetched), the page says so instead of showing a board that does nothing.
+function stopped(what) {
+  const failure = $('failure');
+  if (!failure.hidden) return;
+  failure.textContent = `The game has stopped: ${what}. Reload the page to play again.`;
+  failure.hidden = false;
+}
+window.addEventListener('error', (e) => {
+  if (e.target instanceof HTMLScriptElement) stopped(`${e.target.src} could not be loaded`);
+  else if (e.error) stopped(e.message);
+}, true);
+window.addEventListener('unhandledrejection', (e) => stopped((e.reason && e.reason.message) || String(e.reason)));
+
 // The game's module finds the page here.
-var Module = { page: new Page() };
+var Module = { page: new Page(), onAbort: stopped };
 
 if ('serviceWorker' in navigator && location.protocol !== 'file:') {
   navigator.serviceWorker.register('sw.js').catch(() => {}); // the game plays without it
