@@ -6,7 +6,7 @@ import unittest
 
 from PIL import Image, ImageChops
 
-from browser import SITE, PageTest
+from browser import SITE, PageTest, chromium
 
 SCREENSHOTS = os.path.join(os.path.dirname(__file__), "../../docs/screenshots")
 BUDGET = 300 * 1024  # bytes, uncompressed: everything the page and its service worker load
@@ -39,6 +39,12 @@ class Look(PageTest):
                 self.assertLess(differing(page.crop(board), desktop.crop(board)), 0.005)
                 self.assertLess(differing(page, desktop), 0.03)
 
+    def test_the_about_window_looks_like_the_desktop_one(self):
+        self.element("cmdAbout").click()
+        page = self.picture("frmAbout").crop((3, 21, 3 + 437, 21 + 333))  # its client area
+        desktop = Image.open(os.path.join(SCREENSHOTS, "about.png")).convert("RGB")
+        self.assertLess(differing(page, desktop), 0.03)
+
     def test_weight(self):
         total = 0
         for folder, _, files in os.walk(SITE):
@@ -48,6 +54,34 @@ class Look(PageTest):
                          "performance.getEntriesByType('resource')).reduce((s, e) => s + e.decodedBodySize, 0)")
         self.assertGreater(loaded, 50 * 1024)
         self.assertLessEqual(loaded, BUDGET)
+
+
+
+class SharpLook(Look):
+    """On a screen of twice the density the squares show the marks drawn for it, as the
+    desktop window does: the same pixels as its picture at ratio 2."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.driver.quit()
+        cls.driver = chromium(scale=2)
+
+    test_the_window_looks_like_the_desktop_window = None
+    test_the_about_window_looks_like_the_desktop_one = None
+    test_weight = None
+
+    def test_marks_at_ratio_2(self):
+        self.play([5, 9, 7])
+        self.close_box()
+        page = self.picture("frmMain")
+        desktop = Image.open(os.path.join(SCREENSHOTS, "computer-wins@2x.png")).convert("RGB")
+        for square, (left, top) in enumerate([(10, 4), (82, 4), (154, 4), (10, 79), (82, 79), (154, 79),
+                                              (10, 155), (82, 155), (154, 155)], start=1):
+            with self.subTest(square=square):
+                # The square's own area (61 x 53 inside its cell panel), in device pixels.
+                area = tuple(2 * v for v in (left + 3, top + 3, left + 3 + 61, top + 3 + 53))
+                self.assertEqual(differing(page.crop(area), desktop.crop(area)), 0)
 
 
 if __name__ == "__main__":
