@@ -18,11 +18,13 @@ def differing(a, b):
     return sum(1 for p in pixels if max(p) > 64) / len(pixels)
 
 
-class Look(PageTest):
+class PictureTest(PageTest):
     def picture(self, id_):
         self.js("document.activeElement.blur()")  # as the desktop picture: no focus drawn
         return Image.open(io.BytesIO(self.element(id_).screenshot_as_png)).convert("RGB")
 
+
+class Look(PictureTest):
     def test_the_window_looks_like_the_desktop_window(self):
         for name, moves in [("start", []), ("mid-game", [5, 9]), ("computer-wins", [5, 9, 7])]:
             with self.subTest(name):
@@ -57,7 +59,7 @@ class Look(PageTest):
 
 
 
-class SharpLook(Look):
+class SharpLook(PictureTest):
     """On a screen of twice the density the squares show the marks drawn for it, as the
     desktop window does: the same pixels as its picture at ratio 2."""
 
@@ -66,10 +68,6 @@ class SharpLook(Look):
         super().setUpClass()
         cls.driver.quit()
         cls.driver = chromium(scale=2)
-
-    test_the_window_looks_like_the_desktop_window = None
-    test_the_about_window_looks_like_the_desktop_one = None
-    test_weight = None
 
     def test_marks_at_ratio_2(self):
         self.play([5, 9, 7])
