@@ -45,6 +45,13 @@ def serve_site():
     return serve.Server(SITE)
 
 
+def wait_until_playable(driver):
+    """Waits until the game has loaded and waits for the player's first event."""
+    driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "(function wait() { if (window.Module && Module.page.ready) done(); else setTimeout(wait, 5); })();")
+
+
 class PageTest(unittest.TestCase):
     """One browser and one server for the test class; each test loads the page afresh."""
 
@@ -69,9 +76,7 @@ class PageTest(unittest.TestCase):
 
     def load(self):
         self.driver.get(self.server.url + self.query)
-        self.driver.execute_async_script(
-            "const done = arguments[arguments.length - 1];"
-            "(function wait() { if (window.Module && Module.page.ready) done(); else setTimeout(wait, 5); })();")
+        wait_until_playable(self.driver)
 
     # ---- the page ----
 

@@ -3,7 +3,7 @@ import json
 import os
 import unittest
 
-from browser import SITE, chromium, quit_chromium, serve_site
+from browser import SITE, chromium, quit_chromium, serve_site, wait_until_playable
 
 
 class Offline(unittest.TestCase):
@@ -28,9 +28,7 @@ class Offline(unittest.TestCase):
         self.driver.execute_cdp_cmd("Network.enable", {})
         self.driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})  # no help from the HTTP cache
         self.driver.refresh()
-        self.driver.execute_async_script(
-            "const done = arguments[arguments.length - 1];"
-            "(function wait() { if (window.Module && Module.page.ready) done(); else setTimeout(wait, 5); })();")
+        wait_until_playable(self.driver)
         self.driver.find_element("id", "MiddleMiddle").click()
         self.driver.execute_async_script(
             "const done = arguments[arguments.length - 1];"

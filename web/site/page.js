@@ -8,7 +8,6 @@ const Events = { NewGameClick: 10, GetFocasClick: 11, Alarm: 12, BoxClosed: 13 }
 const kSquares = ['TopLeft', 'TopMiddle', 'TopRight', 'MiddleLeft', 'MiddleMiddle', 'MiddleRight',
   'BottomLeft', 'BottomMiddle', 'BottomRight'];
 const kMarkPictures = [null, 'x', 'o', 'owin']; // by the game's marks: empty, X, O, winning O
-const kMarkBitmaps = [null, 'x.bmp', 'o.bmp', 'owin.bmp'];
 const kSpokenMarks = ['empty', 'X', 'O', 'O, winning line'];
 
 // The classic desktop scheme's system colours, by number; other colours are 0x00BBGGRR.
@@ -74,10 +73,9 @@ class Announcer {
 // A window inside the page: shown modeless, brought forward when shown again, moved by its
 // title bar, closed by its close box.
 class PageWindow {
-  constructor(element, onClose) {
+  constructor(element) {
     this.element = element;
     element.querySelector('.close').addEventListener('click', () => this.close());
-    this.onClose = onClose;
     const bar = element.querySelector('.titlebar');
     bar.addEventListener('pointerdown', (e) => {
       if (e.target !== bar && e.target.parentElement !== bar) return;
@@ -103,7 +101,6 @@ class PageWindow {
   close() {
     if (!this.open) return;
     this.element.hidden = true;
-    if (this.onClose) this.onClose();
     if (!document.activeElement || document.activeElement === document.body) $('cmdNewGame').focus();
   }
 }
@@ -161,8 +158,8 @@ class Page {
     const image = button.firstElementChild;
     const picture = kMarkPictures[mark];
     if (picture) {
-      image.srcset = `artwork/${kMarkBitmaps[mark]}, artwork/${picture}@1.5x.png 1.5x, artwork/${picture}@2x.png 2x, artwork/${picture}@3x.png 3x`;
-      image.src = `artwork/${kMarkBitmaps[mark]}`;
+      image.srcset = `artwork/${picture}.bmp, artwork/${picture}@1.5x.png 1.5x, artwork/${picture}@2x.png 2x, artwork/${picture}@3x.png 3x`;
+      image.src = `artwork/${picture}.bmp`;
     } else {
       image.removeAttribute('srcset');
       image.removeAttribute('src');
