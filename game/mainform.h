@@ -16,7 +16,8 @@ namespace game {
 
 // The whole state of the game is what the main window's controls show, plus three
 // window integers. Handlers change it only through the setters below, each of which
-// tells the toolkit at once, so that the window is drawn before any message box opens.
+// tells the toolkit at once, so that the window is drawn before any message box opens. In the
+// program that toolkit is the Runtime, which passes everything on to the front end.
 class MainForm {
 public:
     explicit MainForm(Toolkit& toolkit);
@@ -55,7 +56,7 @@ private:
 
     void ShowRatings();
 
-    void announce(const Change& change);
+    void report(const Change& change);
     void setMoveStage(std::int16_t stage);
     void advanceMoveStage();
     void setPicture(int square, Mark mark);

@@ -6,7 +6,6 @@
 namespace game {
 
 constexpr std::string_view kRatingsTitle = "Player Ratings";
-constexpr int kInformationStyle = 64; // information icon, one OK button
 
 // Keyed by the number of X's on the board; any other count shows nothing.
 constexpr std::string_view kRatingForTwoXs =

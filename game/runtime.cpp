@@ -15,7 +15,7 @@ constexpr std::array<void (MainForm::*)(), TimerSchedule::TimerCount> kTickHandl
 
 } // namespace
 
-Runtime::Runtime(Toolkit& frontEnd, Clock& clock) : m_frontEnd(&frontEnd), m_clock(&clock), m_form(*this) {}
+Runtime::Runtime(FrontEnd& frontEnd, Clock& clock) : m_frontEnd(&frontEnd), m_clock(&clock), m_form(*this) {}
 
 void Runtime::load()
 {
@@ -36,7 +36,10 @@ bool Runtime::squareClick(int square)
 
 bool Runtime::newGameClick()
 {
-    return event([this] { m_form.cmdNewGame_Click(); });
+    return event([this] {
+        m_form.cmdNewGame_Click();
+        m_narrator.newGame();
+    });
 }
 
 bool Runtime::getFocasClick()
@@ -51,7 +54,7 @@ bool Runtime::event(Handler handler)
         return false;
     m_timers.passed(m_clock->now());
     run(handler);
-    setAlarm();
+    eventDone();
     return true;
 }
 
@@ -63,7 +66,16 @@ void Runtime::alarm()
         run([this, timer] { (m_form.*kTickHandlers[*timer])(); });
         m_timers.finished(*timer, before, m_form.revision());
     }
+    eventDone();
+}
+
+// What the event said is spoken once it has been handled, unless the player's X waits for
+// the computer's answer.
+void Runtime::eventDone()
+{
     setAlarm();
+    if (const std::string message = m_narrator.eventDone(); !message.empty())
+        m_frontEnd->announce(message);
 }
 
 // A template, not a std::function, so that a tick costs no allocation.
@@ -74,17 +86,19 @@ void Runtime::run(Handler handler)
     try {
         handler();
     } catch (const RuntimeError& error) {
-        modal([this, &error] { m_frontEnd->runtimeError(error); });
+        modal([this, &error] { m_frontEnd->msgBox(error.prompt(), BoxIcon::Critical, std::string(kProgramName)); });
     }
     --m_handlersRunning;
     m_timers.stateChanged(m_form.revision());
 }
 
-// The timers go on ticking while a box is open, so the alarm is set before it opens. When
-// it has closed, every tick due until then has had its turn.
+// What led to a box is heard before it. The timers go on ticking while it is open, so the
+// alarm is set before it opens; when it has closed, every tick due until then has had its turn.
 template <typename Show>
 void Runtime::modal(Show show)
 {
+    if (const std::string message = m_narrator.beforeBox(); !message.empty())
+        m_frontEnd->announce(message);
     setAlarm();
     show();
     m_timers.passed(m_clock->now());
@@ -101,7 +115,7 @@ void Runtime::setAlarm()
 
 void Runtime::msgBox(const std::string& prompt, int style, const std::string& title)
 {
-    modal([&] { m_frontEnd->msgBox(prompt, style, title); });
+    modal([&] { m_frontEnd->msgBox(prompt, iconOf(style), title); });
 }
 
 void Runtime::beep()
@@ -117,12 +131,8 @@ void Runtime::changed(const Change& change)
         m_timers.setEnabled(TimerSchedule::WinCheck, m_form.winCheckEnabled(), now);
     if (change.property == Change::Property::TieCheckEnabled)
         m_timers.setEnabled(TimerSchedule::TieCheck, m_form.tieCheckEnabled(), now);
-    m_frontEnd->changed(change);
-}
-
-void Runtime::runtimeError(const RuntimeError& error)
-{
-    m_frontEnd->runtimeError(error);
+    m_narrator.changed(m_form, change);
+    m_frontEnd->draw(change);
 }
 
 } // namespace game

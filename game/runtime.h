@@ -3,7 +3,9 @@
 #pragma once
 
 #include "clock.h"
+#include "frontend.h"
 #include "mainform.h"
+#include "narrator.h"
 #include "timerschedule.h"
 #include "toolkit.h"
 
@@ -11,10 +13,13 @@
 
 namespace game {
 
+// The Runtime stands between the form and the front end: it is the toolkit that MainForm's
+// handlers call, and it passes each box, beep and change on to the front end, keeping the
+// timers and the narration in step with them.
 class Runtime : private Toolkit {
 public:
     // The front end draws every change, shows the boxes and keeps the clock's alarm.
-    Runtime(Toolkit& frontEnd, Clock& clock);
+    Runtime(FrontEnd& frontEnd, Clock& clock);
 
     // The window loads: its three timers start, enabled, and then Form_Load runs.
     void load();
@@ -43,16 +48,17 @@ private:
     template <typename Show>
     void modal(Show show);
     void setAlarm();
+    void eventDone();
 
     void msgBox(const std::string& prompt, int style, const std::string& title) override;
     void beep() override;
     void changed(const Change& change) override;
-    void runtimeError(const RuntimeError& error) override;
 
-    Toolkit* m_frontEnd;
+    FrontEnd* m_frontEnd;
     Clock* m_clock;
     MainForm m_form;
     TimerSchedule m_timers;
+    Narrator m_narrator;
     std::optional<Time> m_alarm;
     int m_handlersRunning = 0; // more than one while ticks run inside a handler's message box
 };

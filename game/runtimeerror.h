@@ -1,10 +1,15 @@
-// The toolkit's run-time error: the standard number and description a failed step reports.
+// The toolkit's run-time error: the standard number and description a failed step reports,
+// and the box that tells the player of it.
 #pragma once
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace game {
+
+// The program's name, which titles the run-time error's box.
+constexpr std::string_view kProgramName = "Tic-Tac-Toe";
 
 class RuntimeError : public std::runtime_error {
 public:
@@ -16,6 +21,9 @@ public:
 
     int number() const { return m_number; }
     std::string description() const { return what(); }
+
+    // What the box says: "Run-time error '6':", a blank line, and the description.
+    std::string prompt() const { return "Run-time error '" + std::to_string(m_number) + "':\n\n" + description(); }
 
 private:
     int m_number;

@@ -1,7 +1,8 @@
 // The turn token texts of the status box and the status box colours.
 #pragma once
 
-#include <cstdint>
+#include "colors.h"
+
 #include <string_view>
 
 namespace game {
@@ -15,9 +16,9 @@ constexpr std::string_view kTieGame = "Tie Game.";
 // While a game runs the token is one of the two turns; any other text has ended it.
 constexpr bool gameRuns(std::string_view token) { return token == kXsTurn || token == kOsTurn; }
 
-// Colours 0x800000nn name system colour nn; others are 0x00BBGGRR.
-using OleColor = std::uint32_t;
-constexpr OleColor kDesktopColor = 0x80000001;          // while a game runs
-constexpr OleColor kWindowBackgroundColor = 0x80000005; // once a game is decided
+// The status box's back colour: the desktop's while a game runs, the window background's once
+// it is decided.
+constexpr OleColor kDesktopColor = systemColor(Desktop);
+constexpr OleColor kWindowBackgroundColor = systemColor(WindowBackground);
 
 } // namespace game

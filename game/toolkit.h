@@ -1,30 +1,18 @@
-// What the game asks of its window: the message boxes, the beep, and word of every change.
+// What the game's handlers ask of the window toolkit: the modal message box, the beep, and
+// word of every change.
 #pragma once
+
+#include "change.h"
 
 #include <string>
 
 namespace game {
 
-class RuntimeError;
+// The message box style of the game's messages: the information icon and one OK button.
+constexpr int kInformationStyle = 64;
 
-// One changed property of the main window. square is 1 to 9 for the square properties.
-struct Change {
-    enum class Property {
-        SquarePicture,
-        SquareEnabled,
-        StatusText,
-        StatusBackColor,
-        P1MoveList,
-        P2MoveList,
-        WinCheckEnabled,
-        TieCheckEnabled,
-    };
-    Property property;
-    int square = 0;
-
-    friend bool operator==(const Change&, const Change&) = default;
-};
-
+// In the program the toolkit is the Runtime, which passes each call on to the front end; the
+// game's own tests stand in for it.
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
@@ -33,9 +21,6 @@ public:
     // run while it is open.
     virtual void msgBox(const std::string& prompt, int style, const std::string& title) = 0;
     virtual void beep() = 0;
-
-    // Modal, like msgBox: tells the player of a run-time error that ended a handler.
-    virtual void runtimeError(const RuntimeError& error) = 0;
 
     // Called as each property changes, before the handler goes on, so the window can
     // draw it before any message box that the same handler opens.

@@ -1,13 +1,11 @@
 // The About window: one at a time, rebuilt from its design on every opening, and the start of
 // the system information program.
-#include "support/boxanswerer.h"
-#include "support/widgethelpers.h"
+#include "standin.h"
+#include "widgethelpers.h"
 
 #include "aboutform.h"
-#include "classiclook.h"
 #include "programstarter.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -27,24 +25,12 @@ void clickAbout(const FrmMain& window)
     QTest::mouseClick(child(window, "cmdAbout"), Qt::LeftButton);
 }
 
-// A stand-in for the system information program that leaves a marker when it runs.
-void writeStandIn(const QString& file)
-{
-    QFile script(file);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\necho ran > \"$(dirname \"$0\")/marker\"\n");
-    script.close();
-    script.setPermissions(script.permissions() | QFile::ExeOwner);
-}
-
 } // namespace
 
 class About : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyClassicLook(*qApp); }
-
     void cleanup()
     {
         if (FrmAbout* about = AboutForm::instance().window())
@@ -55,12 +41,11 @@ private slots:
 
     void aboutTwiceLeavesOneWindow()
     {
-        FrmMain window;
-        window.show();
-        clickAbout(window);
+        ShownWindow w;
+        clickAbout(w.window);
         FrmAbout* first = AboutForm::instance().window();
         QVERIFY(first);
-        clickAbout(window);
+        clickAbout(w.window);
         QCOMPARE(AboutForm::instance().window(), first);
         QCOMPARE(openAboutWindows(), 1);
         QVERIFY(!first->isModal());
@@ -76,9 +61,8 @@ private slots:
     void okThenAboutShowsItAfresh()
     {
         QFETCH(bool, byCloseBox);
-        FrmMain window;
-        window.show();
-        clickAbout(window);
+        ShownWindow w;
+        clickAbout(w.window);
         FrmAbout* about = AboutForm::instance().window();
         child(*about, "Command2")->setFocus();
         if (byCloseBox)
@@ -88,7 +72,7 @@ private slots:
         QTRY_VERIFY(!AboutForm::instance().window()); // unloaded: the window and its controls are gone
         QCOMPARE(openAboutWindows(), 0);
 
-        clickAbout(window);
+        clickAbout(w.window);
         about = AboutForm::instance().window();
         QVERIFY(about && about->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(about));
@@ -146,12 +130,10 @@ private slots:
 
     void gameGoesOnWhileAboutIsOpen()
     {
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        clickAbout(window);
-        playMoves(window, clock, {5});
-        QCOMPARE(shownBoard(window), QString("O...X...."));
+        ShownWindow w;
+        clickAbout(w.window);
+        w.play({5});
+        QCOMPARE(shownBoard(w.window), QString("O...X...."));
         QVERIFY(AboutForm::instance().window()->isVisible());
     }
 
@@ -170,12 +152,11 @@ private slots:
         QTemporaryDir root;
         QDir(root.path()).mkpath("games/" + layout);
         const QString folder = QDir::cleanPath(root.filePath("games/" + layout));
-        writeStandIn(folder + "/tictactoe-sysinfo");
+        plantStandIn(folder + "/tictactoe-sysinfo");
         ProgramStarter::setOwnExecutable(QFile::encodeName(root.filePath("games/Tic-Tac-Toe")));
 
-        FrmMain window;
-        window.show();
-        clickAbout(window);
+        ShownWindow w;
+        clickAbout(w.window);
         FrmAbout* about = AboutForm::instance().window();
         QSignalSpy clicks(child<QPushButton>(*about, "Command2"), &QPushButton::clicked);
         if (byKey) {
@@ -209,19 +190,16 @@ private slots:
         }
         ProgramStarter::setOwnExecutable(QFile::encodeName(folder.filePath("Tic-Tac-Toe")));
 
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        clickSquare(window, 1);
-        clickAbout(window);
-        BoxAnswerer answerer;
+        ShownWindow w;
+        clickSquare(w.window, 1);
+        clickAbout(w.window);
         QTest::mouseClick(child(*AboutForm::instance().window(), "Command2"), Qt::LeftButton);
-        QCOMPARE(answerer.boxes.size(), 1);
-        QVERIFY(answerer.boxes[0].text.contains("could not be started"));
-        QVERIFY2(answerer.boxes[0].text.contains("tictactoe-sysinfo"), qPrintable(answerer.boxes[0].text));
+        QCOMPARE(w.answerer.boxes.size(), 1);
+        QVERIFY(w.answerer.boxes[0].text.contains("could not be started"));
+        QVERIFY2(w.answerer.boxes[0].text.contains("tictactoe-sysinfo"), qPrintable(w.answerer.boxes[0].text));
         QVERIFY(AboutForm::instance().window()->isVisible());
-        QCOMPARE(shownBoard(window), QString("X........"));
-        QCOMPARE(statusText(window), QString("O's Turn"));
+        QCOMPARE(shownBoard(w.window), QString("X........"));
+        QCOMPARE(statusText(w.window), expected::kOsTurn);
     }
 
     // The program runs until no window that quits on close is left open.
@@ -248,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(About)
+WINDOW_TEST_MAIN(About)
 #include "tst_about.moc"

@@ -1,44 +1,34 @@
 // What a screen reader meets in the main window, and playing with the keyboard alone.
-#include "support/boxanswerer.h"
-#include "support/widgethelpers.h"
+#include "widgethelpers.h"
 
 #include "aboutform.h"
 #include "accessibility.h"
-#include "announcer.h"
-#include "classiclook.h"
+#include "announcement.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QKeyEvent>
+
+using namespace expected;
 
 namespace {
 
-// What the window tells screen readers of its own accord: each message as a screen reader
-// reads it, a notification in the window, named by its text.
-class Listener : public QObject {
-public:
-    explicit Listener(const QWidget& window)
-    {
-        connect(window.findChild<Announcer*>(), &Announcer::shown, this, [this, &window](Announcement* message) {
-            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(message);
-            QAccessibleInterface* parent = face->parent();
-            if (face->role() == QAccessible::Notification && parent->object() == &window && parent->indexOfChild(face) >= 0)
-                m_heard << face->text(QAccessible::Name);
-            else
-                m_heard << "(not a notification of the window)";
-        });
+// What the window has told screen readers of its own accord since last asked: each new
+// message as a screen reader reads it, a notification in the window, named by its text.
+QStringList heard(const QWidget& window)
+{
+    QStringList messages;
+    for (Announcement* message : window.findChildren<Announcement*>(Qt::FindDirectChildrenOnly)) {
+        if (message->property("heard").toBool())
+            continue;
+        message->setProperty("heard", true);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(message);
+        QAccessibleInterface* parent = face->parent();
+        const bool inWindow = parent && parent->object() == &window && parent->indexOfChild(face) >= 0;
+        messages << (face->role() == QAccessible::Notification && inWindow ? face->text(QAccessible::Name)
+                                                                             : "(not a notification of the window)");
     }
-
-    // Lets the window finish what it is doing, as the event loop would: messages are shown then.
-    QStringList heard()
-    {
-        QCoreApplication::processEvents();
-        return std::exchange(m_heard, {});
-    }
-
-private:
-    QStringList m_heard;
-};
+    return messages;
+}
 
 QAccessibleInterface* accessibleOf(const QWidget& window, const char* name)
 {
@@ -61,7 +51,6 @@ class Accessibility : public QObject {
 private slots:
     void initTestCase()
     {
-        applyClassicLook(*qApp);
         installAccessibility();
     }
 
@@ -69,15 +58,13 @@ private slots:
     // they would take for windows of their own, and so ignore the focus in them).
     void windowIsAWindowOfPanels()
     {
-        FrmMain window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&window);
+        ShownWindow w;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&w.window);
         QCOMPARE(face->role(), QAccessible::Window);
         QCOMPARE(face->text(QAccessible::Name), QString("TAVROK Tic-Tac-Toe"));
         QVERIFY(face->state().active);
         for (const char* panel : {"Picture11", "Picture1", "Picture2", "Picture10"})
-            QCOMPARE(accessibleOf(window, panel)->role(), QAccessible::Pane);
+            QCOMPARE(accessibleOf(w.window, panel)->role(), QAccessible::Pane);
     }
 
     // The mark images are not met at all; the hidden ratings button is, but not as showing.
@@ -113,34 +100,20 @@ private slots:
         QCOMPARE(board->child(9)->object()->objectName(), QString("Picture1"));
     }
 
-    // Each mark is heard, wherever the focus is: the player's X together with the computer's
-    // answer, then how the game ended before its box, and New Game.
+    // The game's messages reach screen readers as notifications of the window, wherever the
+    // focus is, and what led to a box is heard before it. (What each says: tst_narrator.)
     void movesAreAnnounced()
     {
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Listener listener(window);
+        ShownWindow w;
         QStringList beforeBox;
-        BoxAnswerer answerer([&] { beforeBox = listener.heard(); });
-        squareOf(window, 5)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(squareOf(window, 5), Qt::Key_Space);
-        QCOMPARE(listener.heard(), QStringList{}); // the X waits for the answer
-        tick(window, clock);
-        QCOMPARE(listener.heard(), QStringList{"Square 5, X. Square 1, O."});
-        playMoves(window, clock, {9});
-        QCOMPARE(listener.heard(), QStringList{"Square 9, X. Square 2, O."});
-        playMoves(window, clock, {7});
-        QCOMPARE(beforeBox, QStringList{"Square 7, X. Square 3, O. O(Computer) Wins!"});
-        QTest::mouseClick(child(window, "cmdNewGame"), Qt::LeftButton);
-        QCOMPARE(listener.heard(), QStringList{"New Game."});
-        for (int square : {2, 4, 9, 7}) {
-            playMoves(window, clock, {square});
-            QCOMPARE(listener.heard().size(), 1);
-        }
-        playMoves(window, clock, {6});
-        QCOMPARE(beforeBox, QStringList{"Square 6, X. Tie Game."});
+        w.answerer.whenShown = [&] { beforeBox = heard(w.window); };
+        squareOf(w.window, 5)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(squareOf(w.window, 5), Qt::Key_Space);
+        QCOMPARE(heard(w.window), QStringList{}); // the X waits for the answer
+        w.tick();
+        QCOMPARE(heard(w.window), QStringList{"Square 5, X. Square 1, O."});
+        w.play({9, 7});
+        QCOMPARE(beforeBox, (QStringList{"Square 9, X. Square 2, O.", QString("Square 7, X. Square 3, O. ") + kComputerWins}));
     }
 
     void controlsHaveNamesAndRoles_data()
@@ -172,127 +145,77 @@ private slots:
 
     void namesFollowTheGame()
     {
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        QCOMPARE(accessibleOf(window, "lblStatus")->text(QAccessible::Value), QString("X's Turn"));
-        playMoves(window, clock, {5, 9}); // O takes 1, 2
-        QCOMPARE(nameOf(window, "MiddleMiddle"), QString("Square 5, X"));
-        QCOMPARE(nameOf(window, "TopLeft"), QString("Square 1, O"));
-        QCOMPARE(accessibleOf(window, "lstP1M")->childCount(), 2);
-        QCOMPARE(accessibleOf(window, "lstP1M")->child(0)->text(QAccessible::Name), QString("5"));
+        ShownWindow w;
+        QCOMPARE(accessibleOf(w.window, "lblStatus")->text(QAccessible::Value), kXsTurn);
+        w.play({5, 9}); // O takes 1, 2
+        QCOMPARE(nameOf(w.window, "MiddleMiddle"), QString("Square 5, X"));
+        QCOMPARE(nameOf(w.window, "TopLeft"), QString("Square 1, O"));
+        QCOMPARE(accessibleOf(w.window, "lstP1M")->childCount(), 2);
+        QCOMPARE(accessibleOf(w.window, "lstP1M")->child(0)->text(QAccessible::Name), QString("5"));
 
-        BoxAnswerer answerer;
-        playMoves(window, clock, {7}); // O takes 3 and wins
-        QCOMPARE(nameOf(window, "TopLeft"), QString("Square 1, O, winning line"));
-        QCOMPARE(accessibleOf(window, "lblStatus")->text(QAccessible::Value), QString("O(Computer) Wins!"));
-        QVERIFY(accessibleOf(window, "MiddleLeft")->state().disabled);
+        w.play({7}); // O takes 3 and wins
+        QCOMPARE(nameOf(w.window, "TopLeft"), QString("Square 1, O, winning line"));
+        QCOMPARE(accessibleOf(w.window, "lblStatus")->text(QAccessible::Value), kComputerWins);
+        QVERIFY(accessibleOf(w.window, "MiddleLeft")->state().disabled);
 
-        QTest::mouseClick(child(window, "cmdNewGame"), Qt::LeftButton);
-        QCOMPARE(nameOf(window, "TopLeft"), QString("Square 1, empty"));
-        QCOMPARE(accessibleOf(window, "lstP1M")->childCount(), 0);
+        QTest::mouseClick(w["cmdNewGame"], Qt::LeftButton);
+        QCOMPARE(nameOf(w.window, "TopLeft"), QString("Square 1, empty"));
+        QCOMPARE(accessibleOf(w.window, "lstP1M")->childCount(), 0);
     }
 
-    // Space or Enter on a focused square is a click on it, with the same rules.
-    void keyboardPlacesXOnlyWhereAClickWould_data()
-    {
-        QTest::addColumn<QList<int>>("before");
-        QTest::addColumn<bool>("answered");
-        QTest::addColumn<int>("square");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("Space on an empty square") << QList<int>{} << true << 1 << int(Qt::Key_Space) << "X........";
-        QTest::newRow("Enter on an empty square") << QList<int>{} << true << 9 << int(Qt::Key_Return) << "........X";
-        QTest::newRow("Space on an O") << QList<int>{1} << true << 5 << int(Qt::Key_Space) << "X...O....";
-        QTest::newRow("Enter on an X") << QList<int>{1} << true << 1 << int(Qt::Key_Enter) << "X...O....";
-        QTest::newRow("O's turn") << QList<int>{1} << false << 9 << int(Qt::Key_Space) << "X........";
-    }
-    void keyboardPlacesXOnlyWhereAClickWould()
-    {
-        QFETCH(QList<int>, before);
-        QFETCH(bool, answered);
-        QFETCH(int, square);
-        QFETCH(int, key);
-        QFETCH(QString, after);
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        for (int move : before) {
-            clickSquare(window, move);
-            if (answered)
-                tick(window, clock);
-        }
-        squareOf(window, square)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(squareOf(window, square), Qt::Key(key));
-        QCOMPARE(shownBoard(window), after);
-    }
-
-    // On the board the arrows move by rows and columns, and stop at the edge.
-    void arrowsMoveByRowsAndColumns_data()
-    {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("to");
-        QTest::newRow("5 Left") << 5 << int(Qt::Key_Left) << 4;
-        QTest::newRow("5 Right") << 5 << int(Qt::Key_Right) << 6;
-        QTest::newRow("5 Up") << 5 << int(Qt::Key_Up) << 2;
-        QTest::newRow("5 Down") << 5 << int(Qt::Key_Down) << 8;
-        QTest::newRow("3 Right, the edge") << 3 << int(Qt::Key_Right) << 3;
-        QTest::newRow("4 Left, the edge") << 4 << int(Qt::Key_Left) << 4;
-        QTest::newRow("1 Up, the edge") << 1 << int(Qt::Key_Up) << 1;
-        QTest::newRow("9 Down, the edge") << 9 << int(Qt::Key_Down) << 9;
-        QTest::newRow("7 Up") << 7 << int(Qt::Key_Up) << 4;
-        QTest::newRow("3 Left") << 3 << int(Qt::Key_Left) << 2;
-    }
-    void arrowsMoveByRowsAndColumns()
-    {
-        QFETCH(int, from);
-        QFETCH(int, key);
-        QFETCH(int, to);
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        squareOf(window, from)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(squareOf(window, from), Qt::Key(key));
-        QCOMPARE(QApplication::focusWidget(), squareOf(window, to));
-        QCOMPARE(shownBoard(window), QString("........."));
-    }
-
-    // A digit, on the top row or the keypad, is a click on its square, with the same rules,
-    // wherever the focus is in the window.
-    void digitsMarkTheirSquare_data()
+    // A key on the focused control, after the moves given (a move below 0 is not answered yet).
+    // On a square, Space or Enter is a click on it, with the
+    // same rules, and the arrows move by rows and columns, stopping at the edge; a digit, on
+    // the top row or the keypad, is a click on its square wherever the focus is.
+    void keysPlayTheBoard_data()
     {
         QTest::addColumn<QList<int>>("before");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("keypad");
         QTest::addColumn<QString>("after");
-        QTest::newRow("5 on New Game") << QList<int>{} << "cmdNewGame" << int(Qt::Key_5) << false << "....X....";
-        QTest::newRow("keypad 9 on a square") << QList<int>{} << "TopLeft" << int(Qt::Key_9) << true << "........X";
-        QTest::newRow("1 on the X list") << QList<int>{} << "lstP1M" << int(Qt::Key_1) << false << "X........";
-        QTest::newRow("an O's square") << QList<int>{5} << "cmdAbout" << int(Qt::Key_1) << false << "O...X....";
-        QTest::newRow("after the win") << QList<int>{5, 9, 7} << "cmdNewGame" << int(Qt::Key_4) << true << "WWW.X.X.X";
+        QTest::addColumn<QString>("focusAfter");
+        const auto row = [](const char* name, QList<int> before, const char* focus, int key, bool keypad,
+                            const char* after, const char* focusAfter = nullptr) {
+            QTest::newRow(name) << before << focus << key << keypad << after << (focusAfter ? focusAfter : focus);
+        };
+        row("Space on an empty square", {}, "TopLeft", Qt::Key_Space, false, "X........");
+        row("Enter on an empty square", {}, "BottomRight", Qt::Key_Return, false, "........X");
+        row("Space on an O", {1}, "MiddleMiddle", Qt::Key_Space, false, "X...O....");
+        row("Enter on an X", {1}, "TopLeft", Qt::Key_Enter, false, "X...O....");
+        row("Space on O's turn", {-1}, "BottomRight", Qt::Key_Space, false, "X........");
+        row("5 Left", {}, "MiddleMiddle", Qt::Key_Left, false, ".........", "MiddleLeft");
+        row("5 Right", {}, "MiddleMiddle", Qt::Key_Right, false, ".........", "MiddleRight");
+        row("5 Up", {}, "MiddleMiddle", Qt::Key_Up, false, ".........", "TopMiddle");
+        row("5 Down", {}, "MiddleMiddle", Qt::Key_Down, false, ".........", "BottomMiddle");
+        row("3 Right, the edge", {}, "TopRight", Qt::Key_Right, false, ".........");
+        row("4 Left, the edge", {}, "MiddleLeft", Qt::Key_Left, false, ".........");
+        row("1 Up, the edge", {}, "TopLeft", Qt::Key_Up, false, ".........");
+        row("9 Down, the edge", {}, "BottomRight", Qt::Key_Down, false, ".........");
+        row("7 Up", {}, "BottomLeft", Qt::Key_Up, false, ".........", "MiddleLeft");
+        row("3 Left", {}, "TopRight", Qt::Key_Left, false, ".........", "TopMiddle");
+        row("5 on New Game", {}, "cmdNewGame", Qt::Key_5, false, "....X....");
+        row("keypad 9 on a square", {}, "TopLeft", Qt::Key_9, true, "........X");
+        row("1 on the X list", {}, "lstP1M", Qt::Key_1, false, "X........");
+        row("a digit on an O's square", {5}, "cmdAbout", Qt::Key_1, false, "O...X....");
+        row("a digit after the win", {5, 9, 7}, "cmdNewGame", Qt::Key_4, true, "WWW.X.X.X");
     }
-    void digitsMarkTheirSquare()
+    void keysPlayTheBoard()
     {
         QFETCH(QList<int>, before);
         QFETCH(QString, focus);
         QFETCH(int, key);
         QFETCH(bool, keypad);
         QFETCH(QString, after);
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        BoxAnswerer answerer;
-        playMoves(window, clock, before);
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        child(window, qPrintable(focus))->setFocus(Qt::TabFocusReason);
+        QFETCH(QString, focusAfter);
+        ShownWindow w;
+        for (int move : before)
+            move > 0 ? w.play({move}) : clickSquare(w.window, -move);
+        w.activate();
+        w[qPrintable(focus)]->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), keypad ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(shownBoard(window), after);
+        QCOMPARE(shownBoard(w.window), after);
+        QCOMPARE(QApplication::focusWidget(), w[qPrintable(focusAfter)]);
     }
 
     // Enter on any focused button presses it, as Space does; a held Enter presses once.
@@ -315,23 +238,18 @@ private slots:
         QFETCH(bool, cleared);
         QFETCH(int, boxes);
         QFETCH(bool, aboutOpen);
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        playMoves(window, clock, {5, 9}); // two X's: the ratings report has a box to show
-        const QString played = shownBoard(window);
-        QWidget* target = child(window, qPrintable(button));
+        ShownWindow w;
+        w.play({5, 9}); // two X's: the ratings report has a box to show
+        const QString played = shownBoard(w.window);
+        QWidget* target = w[qPrintable(button)];
         target->setFocus(Qt::OtherFocusReason);
-        BoxAnswerer answerer;
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), held);
         QApplication::sendEvent(target, &enter);
 
-        QCOMPARE(shownBoard(window), cleared ? QString(".........") : played);
-        QCOMPARE(answerer.boxes.size(), boxes);
+        QCOMPARE(shownBoard(w.window), cleared ? QString(".........") : played);
+        QCOMPARE(w.answerer.boxes.size(), boxes);
         QCOMPARE(AboutForm::instance().window() != nullptr, aboutOpen);
-        if (AboutForm::instance().window()) {
-            FrmAbout* about = AboutForm::instance().window();
+        if (FrmAbout* about = AboutForm::instance().window()) {
             QTest::keyClick(child(*about, "Command1"), Qt::Key_Enter, Qt::KeypadModifier); // OK
             QTRY_VERIFY(!AboutForm::instance().window());
         }
@@ -339,31 +257,23 @@ private slots:
 
     void frozenSquareTakesNoFocus()
     {
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        BoxAnswerer answerer;
-        playMoves(window, clock, {5, 9, 7});
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        child(window, "lblStatus")->setFocus(Qt::TabFocusReason);
+        ShownWindow w;
+        w.play({5, 9, 7});
+        w.activate();
+        w["lblStatus"]->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), child(window, "cmdNewGame")); // all nine are skipped
+        QCOMPARE(QApplication::focusWidget(), w["cmdNewGame"]); // all nine are skipped
     }
 
     void squareShowsFocusMark()
     {
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        SquareImage* square = squareOf(window, 5);
+        ShownWindow w;
+        SquareImage* square = squareOf(w.window, 5);
         const QImage unfocused = square->grab().toImage();
         square->setFocus(Qt::TabFocusReason);
         QVERIFY(square->grab().toImage() != unfocused);
     }
 };
 
-QTEST_MAIN(Accessibility)
+WINDOW_TEST_MAIN(Accessibility)
 #include "tst_accessibility.moc"

@@ -1,11 +1,11 @@
 // The computer's move: the rule table's rows and their precedence, shown by whole games.
-#include "support/faketoolkit.h"
-#include "support/gamehelpers.h"
+#include "gamefixture.h"
+
+#include "runtimeerror.h"
 
 #include <QTest>
 
-using game::MainForm;
-using game::MainFormTestAccess;
+using namespace expected;
 
 class ComputerMove : public QObject {
     Q_OBJECT
@@ -37,85 +37,53 @@ private slots:
     {
         QFETCH(QList<int>, xs);
         QFETCH(QStringList, os);
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        play(form, xs);
-        QCOMPARE(itemsOf(form.lstP2M()), os);
-        QCOMPARE(statusOf(form), QString("X's Turn"));
-        QCOMPARE(form.moveStage(), 2);
+        Game g;
+        g.play(xs);
+        QCOMPARE(itemsOf(g.form.lstP2M()), os);
+        QCOMPARE(statusOf(g.form), kXsTurn);
+        QCOMPARE(g.form.moveStage(), 2);
         for (const QString& o : os)
-            QVERIFY(form.holds(o.toInt(), game::Mark::O));
+            QVERIFY(g.form.holds(o.toInt(), game::Mark::O));
     }
 
     void firstMoveAdvancesMoveStageOnce()
     {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        form.Square_Click(1);
-        QCOMPARE(form.moveStage(), 1);
-        form.CpuTurn_Timer();
-        QCOMPARE(form.moveStage(), 2);
-        form.CpuTurn_Timer(); // "X's Turn" now: nothing happens
-        play(form, {9});
-        QCOMPARE(form.moveStage(), 2);
+        Game g;
+        g.form.Square_Click(1);
+        QCOMPARE(g.form.moveStage(), 1);
+        g.form.CpuTurn_Timer();
+        QCOMPARE(g.form.moveStage(), 2);
+        g.form.CpuTurn_Timer(); // "X's Turn" now: nothing happens
+        g.play({9});
+        QCOMPARE(g.form.moveStage(), 2);
     }
 
     void moveStepsComeInOrder()
     {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        form.Square_Click(1);
-        toolkit.changes.clear();
-        form.CpuTurn_Timer();
+        Game g;
+        g.form.Square_Click(1);
+        g.toolkit.changes.clear();
+        g.form.CpuTurn_Timer();
         using P = game::Change::Property;
-        const std::vector<game::Change> expected{{P::SquarePicture, 5}, {P::StatusText}, {P::P2MoveList}};
-        QVERIFY(toolkit.changes == expected);
-    }
-
-    void tickIgnoredUnlessOsTurn_data()
-    {
-        QTest::addColumn<QString>("token");
-        QTest::newRow("X to move") << "X's Turn";
-        QTest::newRow("computer won") << "O(Computer) Wins!";
-        QTest::newRow("tie") << "Tie Game.";
-        QTest::newRow("lower case") << "o's turn";
-        QTest::newRow("trailing blank") << "O's Turn ";
-        QTest::newRow("leading blank") << " O's Turn";
-    }
-    void tickIgnoredUnlessOsTurn()
-    {
-        QFETCH(QString, token);
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        MainFormTestAccess::setBoard(form, "X........");
-        MainFormTestAccess::setStatusText(form, token.toStdString());
-        form.CpuTurn_Timer();
-        QCOMPARE(boardOf(form), QString("X........"));
-        QCOMPARE(statusOf(form), token);
-        QCOMPARE(form.moveStage(), 1);
-        QVERIFY(toolkit.changes.empty());
+        const std::vector<game::Change> steps{{P::SquarePicture, 5}, {P::StatusText}, {P::P2MoveList}};
+        QVERIFY(g.toolkit.changes == steps);
     }
 
     void fullBoardFindsNoRow()
     {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        play(form, {2, 4, 9, 7, 6});
-        QCOMPARE(boardOf(form), QString("OXOXOXXOX"));
-        toolkit.changes.clear();
+        Game g;
+        g.play({2, 4, 9, 7, 6});
+        QCOMPARE(boardOf(g.form), QString("OXOXOXXOX"));
+        g.toolkit.changes.clear();
         for (int tick = 0; tick < 3; ++tick)
-            form.CpuTurn_Timer();
-        QCOMPARE(statusOf(form), QString("O's Turn"));
-        QCOMPARE(itemsOf(form.lstP2M()), (QStringList{"5", "1", "3", "8"}));
-        QVERIFY(toolkit.changes.empty());
+            g.form.CpuTurn_Timer();
+        QCOMPARE(statusOf(g.form), kOsTurn);
+        QCOMPARE(itemsOf(g.form.lstP2M()), (QStringList{"5", "1", "3", "8"}));
+        QVERIFY(g.toolkit.changes.empty());
     }
 
     // The stage rows fire only with MoveStage 1 or 2; lines of O and X are taken at any stage.
+    // The winning O is neither O nor X to the rules.
     void stageOutsideOneAndTwoFindsOnlyLines_data()
     {
         QTest::addColumn<QString>("board");
@@ -124,34 +92,17 @@ private slots:
         QTest::newRow("stage 0, no line") << "X........" << 0 << "X........";
         QTest::newRow("stage 3, no line") << "X...O...X" << 3 << "X...O...X";
         QTest::newRow("stage 3, X line blocked") << "XX..O...." << 3 << "XXO.O....";
+        QTest::newRow("winning O, stage 2") << "WW.X....." << 2 << "WWOX.....";
     }
     void stageOutsideOneAndTwoFindsOnlyLines()
     {
         QFETCH(QString, board);
         QFETCH(int, stage);
         QFETCH(QString, after);
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        MainFormTestAccess::setBoard(form, qPrintable(board));
-        MainFormTestAccess::setMoveStage(form, static_cast<std::int16_t>(stage));
-        MainFormTestAccess::setStatusText(form, "O's Turn");
-        form.CpuTurn_Timer();
-        QCOMPARE(boardOf(form), after);
-        QCOMPARE(form.moveStage(), stage);
-    }
-
-    // The winning O is neither O nor X to the rules.
-    void winningPictureMatchesNoRow()
-    {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        MainFormTestAccess::setBoard(form, "WW.X.....");
-        MainFormTestAccess::setMoveStage(form, 2);
-        MainFormTestAccess::setStatusText(form, "O's Turn");
-        form.CpuTurn_Timer();
-        QCOMPARE(boardOf(form), QString("WWOX....."));
+        Game g(qPrintable(board), kOsTurn, stage);
+        g.form.CpuTurn_Timer();
+        QCOMPARE(boardOf(g.form), after);
+        QCOMPARE(g.form.moveStage(), stage);
     }
 
     void stageIncrementOverflowRaisesError()
@@ -163,6 +114,7 @@ private slots:
         } catch (const game::RuntimeError& error) {
             QCOMPARE(error.number(), 6);
             QCOMPARE(QString::fromStdString(error.description()), QString("Overflow"));
+            QCOMPARE(QString::fromStdString(error.prompt()), QString("Run-time error '6':\n\nOverflow"));
         }
         QCOMPARE(value.value(), 32767);
     }

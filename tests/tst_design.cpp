@@ -1,8 +1,7 @@
 // The main window's stored design, checked control by control against the window's layout
 // in twips (15 twips make a pixel; a control inside a panel sits inside the panel's border).
-#include "support/widgethelpers.h"
+#include "widgethelpers.h"
 
-#include "classiclook.h"
 #include "identity.h"
 #include "picturebox.h"
 #include "sharpartwork.h"
@@ -42,8 +41,6 @@ class Design : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyClassicLook(*qApp); }
-
     void controls_data()
     {
         QTest::addColumn<QString>("name");
@@ -258,5 +255,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Design)
+WINDOW_TEST_MAIN(Design)
 #include "tst_design.moc"

@@ -1,31 +1,13 @@
 // The end of a game: the win check, the tie check and the ratings report.
-#include "support/faketoolkit.h"
-#include "support/gamehelpers.h"
+#include "gamefixture.h"
 
 #include <QTest>
 
-using game::MainForm;
-using game::MainFormTestAccess;
+using namespace expected;
 
 namespace {
 
-const QString kTwoXs = "Human(X): 1, Compuer(O): 4    Result: Computer(O) Wins.";
-const QString kThreeXs = "Human(X): 2, Compuer(O): 4    Result: Computer(O) Wins.";
-const QString kFourXs = "Human(X): 3, Compuer(O): 4    Result: Computer(O) Wins.";
-const QString kTie = "Human(X): 4, Compuer(O): 4    Result: Tied Game";
-
-QStringList promptsOf(const FakeToolkit& toolkit)
-{
-    QStringList prompts;
-    for (const auto& m : toolkit.messages) {
-        prompts << QString::fromStdString(m.prompt);
-        if (m.style != 64 || m.title != "Player Ratings")
-            prompts << "(wrong style or title)";
-    }
-    return prompts;
-}
-
-bool anySquareEnabled(const MainForm& form)
+bool anySquareEnabled(const game::MainForm& form)
 {
     for (int square = 1; square <= 9; ++square) {
         if (form.squareEnabled(square))
@@ -61,67 +43,64 @@ private slots:
         QFETCH(QString, board);
         QFETCH(QString, after);
         QFETCH(QStringList, prompts);
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        MainFormTestAccess::setBoard(form, qPrintable(board));
-        form.WinCheck_Timer();
-        QCOMPARE(boardOf(form), after);
-        QCOMPARE(statusOf(form), QString("O(Computer) Wins!"));
-        QCOMPARE(form.statusBackColor(), 0x80000005u);
-        QVERIFY(!form.winCheckEnabled());
-        QVERIFY(form.tieCheckEnabled());
-        QVERIFY(!anySquareEnabled(form));
-        QCOMPARE(promptsOf(toolkit), prompts);
-        QCOMPARE(toolkit.beeps, 0);
-        QCOMPARE(form.xCount(), 0);
+        Game g(qPrintable(board));
+        g.form.WinCheck_Timer();
+        QCOMPARE(boardOf(g.form), after);
+        QCOMPARE(statusOf(g.form), kComputerWins);
+        QCOMPARE(g.form.statusBackColor(), 0x80000005u);
+        QVERIFY(!g.form.winCheckEnabled());
+        QVERIFY(g.form.tieCheckEnabled());
+        QVERIFY(!anySquareEnabled(g.form));
+        QCOMPARE(g.toolkit.prompts(), prompts);
+        QCOMPARE(g.toolkit.beeps, 0);
+        QCOMPARE(g.form.xCount(), 0);
     }
 
-    void noLineOfOChangesNothing_data()
+    // Without a line of O the win check finds nothing, and without nine filled squares the tie
+    // check does not; each counts afresh on every tick.
+    void noEndWithoutLineOrFullBoard_data()
     {
+        QTest::addColumn<bool>("tieCheck");
         QTest::addColumn<QString>("board");
-        QTest::newRow("empty") << ".........";
-        QTest::newRow("two O's") << "OO.XX....";
-        QTest::newRow("three X's") << "XXXOO....";
-        QTest::newRow("painted line") << "WWWXX.X..";
-        QTest::newRow("O's with a painted square") << "OOWXX.X..";
+        QTest::newRow("win check, empty") << false << ".........";
+        QTest::newRow("win check, two O's") << false << "OO.XX....";
+        QTest::newRow("win check, three X's") << false << "XXXOO....";
+        QTest::newRow("win check, painted line") << false << "WWWXX.X..";
+        QTest::newRow("win check, O's with a painted square") << false << "OOWXX.X..";
+        QTest::newRow("tie check, eight squares") << true << "OXOXOXXO.";
     }
-    void noLineOfOChangesNothing()
+    void noEndWithoutLineOrFullBoard()
     {
+        QFETCH(bool, tieCheck);
         QFETCH(QString, board);
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        MainFormTestAccess::setBoard(form, qPrintable(board));
-        form.WinCheck_Timer();
-        form.WinCheck_Timer();
-        QCOMPARE(boardOf(form), board);
-        QCOMPARE(statusOf(form), QString("X's Turn"));
-        QVERIFY(toolkit.changes.empty());
-        QVERIFY(toolkit.messages.empty());
+        Game g(qPrintable(board));
+        for (int tick = 0; tick < 2; ++tick)
+            tieCheck ? g.form.TieCheck_Timer() : g.form.WinCheck_Timer();
+        QCOMPARE(boardOf(g.form), board);
+        QCOMPARE(statusOf(g.form), kXsTurn);
+        QVERIFY(g.toolkit.changes.empty());
+        QVERIFY(g.toolkit.messages.empty());
+        QCOMPARE(g.toolkit.beeps, 0);
+        QCOMPARE(g.form.squareCount(), 0);
     }
 
     // The steps of a win, in order: the box opens over a board already painted.
     void winStepsComeInOrder()
     {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        MainFormTestAccess::setBoard(form, "OOOXX.X..");
+        Game g("OOOXX.X..");
         std::vector<game::Change> beforeBox;
-        toolkit.onBox = [&](const FakeToolkit::Message&) {
-            beforeBox = toolkit.changes;
-            QVERIFY(anySquareEnabled(form)); // squares are disabled only after the box
+        g.toolkit.onBox = [&](const FakeToolkit::Message&) {
+            beforeBox = g.toolkit.changes;
+            QVERIFY(anySquareEnabled(g.form)); // squares are disabled only after the box
         };
-        form.WinCheck_Timer();
+        g.form.WinCheck_Timer();
         using P = game::Change::Property;
-        const std::vector<game::Change> expected{
-            {P::StatusBackColor}, {P::SquarePicture, 1}, {P::SquarePicture, 2},
-            {P::SquarePicture, 3}, {P::WinCheckEnabled}, {P::StatusText}};
-        QVERIFY(beforeBox == expected);
+        const std::vector<game::Change> steps{{P::StatusBackColor}, {P::SquarePicture, 1}, {P::SquarePicture, 2},
+                                              {P::SquarePicture, 3}, {P::WinCheckEnabled}, {P::StatusText}};
+        QVERIFY(beforeBox == steps);
         std::vector<int> disabled;
-        for (std::size_t i = expected.size(); i < toolkit.changes.size(); ++i)
-            disabled.push_back(toolkit.changes[i].square);
+        for (std::size_t i = steps.size(); i < g.toolkit.changes.size(); ++i)
+            disabled.push_back(g.toolkit.changes[i].square);
         QCOMPARE(disabled, (std::vector<int>{1, 3, 2, 4, 6, 5, 7, 9, 8}));
     }
 
@@ -135,44 +114,27 @@ private slots:
     void tieOnFullBoard()
     {
         QFETCH(QString, board);
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        MainFormTestAccess::setBoard(form, qPrintable(board));
+        Game g(qPrintable(board));
         int beepsBeforeBox = -1;
         QString statusInBox;
-        toolkit.onBox = [&](const FakeToolkit::Message&) {
-            beepsBeforeBox = toolkit.beeps;
-            statusInBox = statusOf(form);
-            QVERIFY(!form.tieCheckEnabled());
+        g.toolkit.onBox = [&](const FakeToolkit::Message&) {
+            beepsBeforeBox = g.toolkit.beeps;
+            statusInBox = statusOf(g.form);
+            QVERIFY(!g.form.tieCheckEnabled());
         };
-        form.TieCheck_Timer();
-        QCOMPARE(promptsOf(toolkit), QStringList{kTie});
+        g.form.TieCheck_Timer();
+        QCOMPARE(g.toolkit.prompts(), QStringList{kTie});
         QCOMPARE(beepsBeforeBox, 1);
-        QCOMPARE(statusInBox, QString("Tie Game."));
-        QCOMPARE(statusOf(form), QString("Tie Game."));
-        QCOMPARE(form.statusBackColor(), 0x80000005u);
-        QVERIFY(!form.tieCheckEnabled());
-        QVERIFY(form.winCheckEnabled());
-        QVERIFY(form.squareEnabled(1)); // a tie does not freeze the squares
-        QCOMPARE(form.squareCount(), 0);
+        QCOMPARE(statusInBox, kTieGame);
+        QCOMPARE(statusOf(g.form), kTieGame);
+        QCOMPARE(g.form.statusBackColor(), 0x80000005u);
+        QVERIFY(!g.form.tieCheckEnabled());
+        QVERIFY(g.form.winCheckEnabled());
+        QVERIFY(g.form.squareEnabled(1)); // a tie does not freeze the squares
+        QCOMPARE(g.form.squareCount(), 0);
     }
 
-    void eightSquaresIsNoTie()
-    {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        MainFormTestAccess::setBoard(form, "OXOXOXXO.");
-        form.TieCheck_Timer();
-        form.TieCheck_Timer(); // counts afresh: not 16
-        QCOMPARE(statusOf(form), QString("X's Turn"));
-        QCOMPARE(toolkit.beeps, 0);
-        QVERIFY(toolkit.changes.empty());
-        QCOMPARE(form.squareCount(), 0);
-    }
-
-    // The report on demand counts the X's on whatever board is shown.
+    // The report on demand counts the X's on whatever board is shown, afresh each time.
     void ratingsByCountOfXs_data()
     {
         QTest::addColumn<QString>("board");
@@ -189,17 +151,14 @@ private slots:
     {
         QFETCH(QString, board);
         QFETCH(QStringList, prompts);
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        MainFormTestAccess::setBoard(form, qPrintable(board));
-        form.GetFocas_Click();
-        form.GetFocas_Click(); // counts afresh each time
-        QCOMPARE(promptsOf(toolkit), prompts + prompts);
-        QCOMPARE(boardOf(form), board);
-        QCOMPARE(statusOf(form), QString("X's Turn"));
-        QVERIFY(toolkit.changes.empty());
-        QCOMPARE(form.xCount(), 0);
+        Game g(qPrintable(board));
+        g.form.GetFocas_Click();
+        g.form.GetFocas_Click();
+        QCOMPARE(g.toolkit.prompts(), prompts + prompts);
+        QCOMPARE(boardOf(g.form), board);
+        QCOMPARE(statusOf(g.form), kXsTurn);
+        QVERIFY(g.toolkit.changes.empty());
+        QCOMPARE(g.form.xCount(), 0);
     }
 
     void winOnThirdAndFourthO_data()
@@ -215,14 +174,12 @@ private slots:
     {
         QFETCH(QList<int>, xs);
         QFETCH(QString, prompt);
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        play(form, xs);
-        QCOMPARE(statusOf(form), QString("X's Turn")); // the win is found by the next check
-        form.WinCheck_Timer();
-        QCOMPARE(statusOf(form), QString("O(Computer) Wins!"));
-        QCOMPARE(promptsOf(toolkit), QStringList{prompt});
+        Game g;
+        g.play(xs);
+        QCOMPARE(statusOf(g.form), kXsTurn); // the win is found by the next check
+        g.form.WinCheck_Timer();
+        QCOMPARE(statusOf(g.form), kComputerWins);
+        QCOMPARE(g.toolkit.prompts(), QStringList{prompt});
     }
 };
 

@@ -1,11 +1,9 @@
 // The start state, the human's moves and the turn token.
-#include "support/faketoolkit.h"
-#include "support/gamehelpers.h"
+#include "gamefixture.h"
 
 #include <QTest>
 
-using game::MainForm;
-using game::MainFormTestAccess;
+using namespace expected;
 
 class HumanMoves : public QObject {
     Q_OBJECT
@@ -13,22 +11,20 @@ class HumanMoves : public QObject {
 private slots:
     void startStateIsTheDesign()
     {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        QCOMPARE(boardOf(form), QString("........."));
+        Game g;
+        QCOMPARE(boardOf(g.form), QString("........."));
         for (int square = 1; square <= 9; ++square)
-            QVERIFY(form.squareEnabled(square));
-        QCOMPARE(statusOf(form), QString("X's Turn"));
-        QCOMPARE(form.statusBackColor(), 0x80000001u);
-        QVERIFY(form.lstP1M().empty());
-        QVERIFY(form.lstP2M().empty());
-        QVERIFY(form.winCheckEnabled());
-        QVERIFY(form.tieCheckEnabled());
-        QCOMPARE(form.moveStage(), 1);
-        QCOMPARE(form.squareCount(), 0);
-        QCOMPARE(form.xCount(), 0);
-        QVERIFY(toolkit.changes.empty()); // loading touches no control
+            QVERIFY(g.form.squareEnabled(square));
+        QCOMPARE(statusOf(g.form), kXsTurn);
+        QCOMPARE(g.form.statusBackColor(), 0x80000001u);
+        QVERIFY(g.form.lstP1M().empty());
+        QVERIFY(g.form.lstP2M().empty());
+        QVERIFY(g.form.winCheckEnabled());
+        QVERIFY(g.form.tieCheckEnabled());
+        QCOMPARE(g.form.moveStage(), 1);
+        QCOMPARE(g.form.squareCount(), 0);
+        QCOMPARE(g.form.xCount(), 0);
+        QVERIFY(g.toolkit.changes.empty()); // loading touches no control
     }
 
     void clickOnEmptySquarePlacesX_data()
@@ -40,50 +36,42 @@ private slots:
     void clickOnEmptySquarePlacesX()
     {
         QFETCH(int, square);
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        form.Square_Click(square);
+        Game g;
+        g.form.Square_Click(square);
 
-        QString expected(".........");
-        expected[square - 1] = 'X';
-        QCOMPARE(boardOf(form), expected);
-        QCOMPARE(statusOf(form), QString("O's Turn"));
-        QCOMPARE(itemsOf(form.lstP1M()), QStringList{QString::number(square)});
-        QVERIFY(form.lstP2M().empty());
-        QCOMPARE(form.statusBackColor(), 0x80000001u);
+        QString expectedBoard(".........");
+        expectedBoard[square - 1] = 'X';
+        QCOMPARE(boardOf(g.form), expectedBoard);
+        QCOMPARE(statusOf(g.form), kOsTurn);
+        QCOMPARE(itemsOf(g.form.lstP1M()), QStringList{QString::number(square)});
+        QVERIFY(g.form.lstP2M().empty());
+        QCOMPARE(g.form.statusBackColor(), 0x80000001u);
         using P = game::Change::Property;
-        const std::vector<game::Change> expectedChanges{
-            {P::SquarePicture, square}, {P::StatusText}, {P::P1MoveList}};
-        QVERIFY(toolkit.changes == expectedChanges);
+        const std::vector<game::Change> expectedChanges{{P::SquarePicture, square}, {P::StatusText}, {P::P1MoveList}};
+        QVERIFY(g.toolkit.changes == expectedChanges);
     }
 
-    // Only the exact token "X's Turn" lets the human move.
-    void clickIgnoredUnlessXsTurn_data()
+    // The human moves only on the exact token "X's Turn", the computer only on "O's Turn".
+    void eachSideMovesOnlyOnItsOwnToken_data()
     {
+        QTest::addColumn<bool>("computer");
         QTest::addColumn<QString>("token");
-        QTest::newRow("O to move") << "O's Turn";
-        QTest::newRow("computer won") << "O(Computer) Wins!";
-        QTest::newRow("tie") << "Tie Game.";
-        QTest::newRow("lower case") << "x's turn";
-        QTest::newRow("upper case") << "X'S TURN";
-        QTest::newRow("trailing blank") << "X's Turn ";
-        QTest::newRow("leading blank") << " X's Turn";
-        QTest::newRow("two blanks") << "X's  Turn";
-        QTest::newRow("empty") << "";
+        for (const char* token : {kOsTurn, kComputerWins, kTieGame, "x's turn", "X'S TURN", "X's Turn ", " X's Turn",
+                                  "X's  Turn", ""})
+            QTest::newRow(qPrintable(QString("click on \"%1\"").arg(token))) << false << token;
+        for (const char* token : {kXsTurn, kComputerWins, kTieGame, "o's turn", "O's Turn ", " O's Turn"})
+            QTest::newRow(qPrintable(QString("tick on \"%1\"").arg(token))) << true << token;
     }
-    void clickIgnoredUnlessXsTurn()
+    void eachSideMovesOnlyOnItsOwnToken()
     {
+        QFETCH(bool, computer);
         QFETCH(QString, token);
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        MainFormTestAccess::setStatusText(form, token.toStdString());
-        form.Square_Click(5);
-        QCOMPARE(boardOf(form), QString("........."));
-        QCOMPARE(statusOf(form), token);
-        QVERIFY(form.lstP1M().empty());
-        QVERIFY(toolkit.changes.empty());
+        Game g("X........", qPrintable(token));
+        computer ? g.form.CpuTurn_Timer() : g.form.Square_Click(5);
+        QCOMPARE(boardOf(g.form), QString("X........"));
+        QCOMPARE(statusOf(g.form), token);
+        QCOMPARE(g.form.moveStage(), 1);
+        QVERIFY(g.toolkit.changes.empty());
     }
 
     void clickOnMarkedSquareChangesNothing_data()
@@ -96,48 +84,39 @@ private slots:
     void clickOnMarkedSquareChangesNothing()
     {
         QFETCH(QString, board);
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        MainFormTestAccess::setBoard(form, qPrintable(board));
-        form.Square_Click(5);
-        QCOMPARE(boardOf(form), board);
-        QCOMPARE(statusOf(form), QString("X's Turn"));
-        QVERIFY(toolkit.changes.empty());
+        Game g(qPrintable(board));
+        g.form.Square_Click(5);
+        QCOMPARE(boardOf(g.form), board);
+        QCOMPARE(statusOf(g.form), kXsTurn);
+        QVERIFY(g.toolkit.changes.empty());
     }
 
     void secondQuickClickIsIgnored()
     {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        form.Square_Click(1);
-        form.Square_Click(2);
-        QCOMPARE(boardOf(form), QString("X........"));
-        QCOMPARE(itemsOf(form.lstP1M()), QStringList{"1"});
+        Game g;
+        g.form.Square_Click(1);
+        g.form.Square_Click(2);
+        QCOMPARE(boardOf(g.form), QString("X........"));
+        QCOMPARE(itemsOf(g.form.lstP1M()), QStringList{"1"});
     }
 
     void listsKeepOrderOfPlay()
     {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        play(form, {5, 9});
-        QCOMPARE(itemsOf(form.lstP1M()), (QStringList{"5", "9"}));
-        QCOMPARE(itemsOf(form.lstP2M()), (QStringList{"1", "2"}));
+        Game g;
+        g.play({5, 9});
+        QCOMPARE(itemsOf(g.form.lstP1M()), (QStringList{"5", "9"}));
+        QCOMPARE(itemsOf(g.form.lstP2M()), (QStringList{"1", "2"}));
     }
 
     // The board fills with the human's fifth X; the click still hands over the turn.
     void fifthXFillsBoardAndHandsOverTurn()
     {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        play(form, {2, 4, 9, 7});
-        form.Square_Click(6);
-        QCOMPARE(boardOf(form), QString("OXOXOXXOX"));
-        QCOMPARE(statusOf(form), QString("O's Turn"));
-        QCOMPARE(itemsOf(form.lstP1M()), (QStringList{"2", "4", "9", "7", "6"}));
+        Game g;
+        g.play({2, 4, 9, 7});
+        g.form.Square_Click(6);
+        QCOMPARE(boardOf(g.form), QString("OXOXOXXOX"));
+        QCOMPARE(statusOf(g.form), kOsTurn);
+        QCOMPARE(itemsOf(g.form.lstP1M()), (QStringList{"2", "4", "9", "7", "6"}));
     }
 };
 

@@ -1,30 +1,18 @@
 // Which file "Sytem Info..." starts, with programs planted where a hostile or unlucky
 // setup could put them: only a regular, executable file beside the game or in its libexec
 // folder is started, by its absolute, canonical path.
+#include "standin.h"
+
 #include "programstarter.h"
 #include "runtimeerror.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <memory>
 
 namespace {
 
 constexpr const char* kSysInfo = "C:\\windows\\winver.exe";
-
-// A stand-in for the system information program that leaves a marker beside itself.
-void plant(const QString& file)
-{
-    QDir().mkpath(QFileInfo(file).path());
-    QFile script(file);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\necho ran > \"$(dirname \"$0\")/marker\"\n");
-    script.close();
-    script.setPermissions(script.permissions() | QFile::ExeOwner);
-}
 
 // The lookup and its error, as one text: the file found, or "error N: description".
 QString lookUp()
@@ -82,7 +70,7 @@ private slots:
         QFETCH(QString, expected);
         const QString besideFile = m_games + "/tictactoe-sysinfo";
         if (beside == "program")
-            plant(besideFile);
+            plantStandIn(besideFile);
         if (beside == "folder")
             QVERIFY(QDir().mkdir(besideFile));
         if (beside == "plain") {
@@ -90,13 +78,13 @@ private slots:
             QVERIFY(plain.open(QIODevice::WriteOnly));
         }
         if (beside == "link") {
-            plant(root().filePath("elsewhere/tictactoe-sysinfo"));
+            plantStandIn(root().filePath("elsewhere/tictactoe-sysinfo"));
             QVERIFY(QFile::link(root().filePath("elsewhere/tictactoe-sysinfo"), besideFile));
         }
         if (beside == "broken link")
             QVERIFY(QFile::link(root().filePath("nowhere"), besideFile));
         if (inLibexec)
-            plant(m_libexec + "/tictactoe-sysinfo");
+            plantStandIn(m_libexec + "/tictactoe-sysinfo");
 
         const QString canonicalRoot = QFileInfo(root().path()).canonicalFilePath();
         expected.replace("ROOT", root().path());
@@ -116,10 +104,10 @@ private slots:
     {
         QFETCH(QByteArray, executable);
         const QString working = root().filePath("working");
-        plant(working + "/tictactoe-sysinfo");
-        plant(working + "/games/tictactoe-sysinfo");
-        plant(root().filePath("libexec/tictactoe/tictactoe-sysinfo")); // ../libexec from the working folder
-        plant(root().filePath("onpath/tictactoe-sysinfo"));
+        plantStandIn(working + "/tictactoe-sysinfo");
+        plantStandIn(working + "/games/tictactoe-sysinfo");
+        plantStandIn(root().filePath("libexec/tictactoe/tictactoe-sysinfo")); // ../libexec from the working folder
+        plantStandIn(root().filePath("onpath/tictactoe-sysinfo"));
         const QString before = QDir::currentPath();
         const QByteArray path = qgetenv("PATH");
         QVERIFY(QDir::setCurrent(working));

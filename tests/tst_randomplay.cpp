@@ -1,13 +1,11 @@
 // Long runs of random events on the real window, from fixed seeds: every click, press, key,
 // tick and box in any order, with the window's rules checked after every event and the text
 // of every box checked against the board it rates.
-#include "support/boxanswerer.h"
-#include "support/gamehelpers.h"
-#include "support/invariants.h"
-#include "support/widgethelpers.h"
+#include "gamefixture.h"
+#include "invariants.h"
+#include "widgethelpers.h"
 
 #include "aboutform.h"
-#include "classiclook.h"
 #include "timerschedule.h"
 
 #include <QElapsedTimer>
@@ -89,19 +87,6 @@ private:
     QRandomGenerator m_random;
 };
 
-// The box that the board calls for: the tie's message on a full board, else the rating for
-// the number of X's on it.
-QString boxFault(const FrmMain& window, const QString& text)
-{
-    const QString board = shownBoard(window);
-    if (text == "Human(X): 4, Compuer(O): 4    Result: Tied Game")
-        return board.contains('.') ? "the tie's message on a board that is not full: " + board : QString();
-    const QString expected = QString("Human(X): %1, Compuer(O): 4    Result: Computer(O) Wins.").arg(board.count('X') - 1);
-    if (text != expected || board.count('X') < 2 || board.count('X') > 4)
-        return "\"" + text + "\" shown for the board " + board;
-    return {};
-}
-
 // Empty when the window shows exactly the game's state and the state keeps its rules.
 QString brokenRule(const FrmMain& window, const ManualClock& clock)
 {
@@ -135,8 +120,6 @@ class RandomPlay : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyClassicLook(*qApp); }
-
     void randomEventsKeepTheRules_data()
     {
         QTest::addColumn<quint32>("seed");
@@ -147,31 +130,28 @@ private slots:
     {
         QFETCH(quint32, seed);
         constexpr int kEvents = 5000;
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        RandomPlayer player(window, clock, seed);
+        ShownWindow w;
+        RandomPlayer player(w.window, w.clock, seed);
         QStringList boxFaults;
-        BoxAnswerer answerer([&] {
-            const QString fault = boxFault(window, answerer.boxes.last().text);
-            if (!fault.isEmpty())
-                boxFaults << fault;
+        w.answerer.whenShown = [&] {
+            const std::string fault = invariants::boxFault(w.answerer.boxes.last().text.toStdString(), w.window.game());
+            if (!fault.empty())
+                boxFaults << QString::fromStdString(fault);
             player.insideBox();
-        });
+        };
 
         QElapsedTimer stopwatch;
         stopwatch.start();
         for (int event = 0; event < kEvents; ++event) {
             player.runEvent();
-            const QString broken = boxFaults.isEmpty() ? brokenRule(window, clock) : boxFaults.first();
+            const QString broken = boxFaults.isEmpty() ? brokenRule(w.window, w.clock) : boxFaults.first();
             QVERIFY2(broken.isEmpty(), qPrintable(QString("event %1: %2").arg(event).arg(broken)));
         }
-        QVERIFY(answerer.boxes.size() > 100);
-        qInfo("%d events, %d boxes, %.0f events per second", kEvents, int(answerer.boxes.size()),
+        QVERIFY(w.answerer.boxes.size() > 100);
+        qInfo("%d events, %d boxes, %.0f events per second", kEvents, int(w.answerer.boxes.size()),
               kEvents * 1000.0 / double(qMax<qint64>(1, stopwatch.elapsed())));
     }
 };
 
-QTEST_MAIN(RandomPlay)
+WINDOW_TEST_MAIN(RandomPlay)
 #include "tst_randomplay.moc"

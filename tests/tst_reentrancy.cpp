@@ -1,38 +1,33 @@
 // Timer ticks that run while a message box is open, as they do under a real event loop.
-#include "support/faketoolkit.h"
-#include "support/gamehelpers.h"
+#include "gamefixture.h"
 
 #include <QTest>
 
-using game::MainForm;
+using namespace expected;
 
 namespace {
 
-const QString kThreeXs = "Human(X): 2, Compuer(O): 4    Result: Computer(O) Wins.";
-const QString kTie = "Human(X): 4, Compuer(O): 4    Result: Tied Game";
-
 // The computer's fourth O has just completed 1, 4, 7 and the win check has not ticked yet;
 // the human's click on 8 fills the board.
-void playIntoWinAndTieRace(MainForm& form)
+void playIntoWinAndTieRace(Game& g)
 {
-    form.Form_Load();
-    play(form, {5, 9, 3, 6});
-    form.Square_Click(8);
-    QCOMPARE(boardOf(form), QString("OOXOXXOXX"));
-    QCOMPARE(statusOf(form), QString("O's Turn"));
+    g.play({5, 9, 3, 6});
+    g.form.Square_Click(8);
+    QCOMPARE(boardOf(g.form), QString("OOXOXXOXX"));
+    QCOMPARE(statusOf(g.form), kOsTurn);
 }
 
-void verifyBothEndsReported(const MainForm& form, const FakeToolkit& toolkit)
+void verifyBothEndsReported(const Game& g)
 {
+    const game::MainForm& form = g.form;
     QCOMPARE(boardOf(form), QString("WOXWXXWXX"));
     QVERIFY(!form.winCheckEnabled());
     QVERIFY(!form.tieCheckEnabled());
     for (int square = 1; square <= 9; ++square)
         QVERIFY(!form.squareEnabled(square));
     // The win counts five X's and shows nothing; the tie shows its own message.
-    QCOMPARE(QString::fromStdString(toolkit.prompts().at(0)), kTie);
-    QCOMPARE(toolkit.messages.size(), std::size_t(1));
-    QCOMPARE(toolkit.beeps, 1);
+    QCOMPARE(g.toolkit.prompts(), QStringList{kTie});
+    QCOMPARE(g.toolkit.beeps, 1);
     QCOMPARE(form.squareCount(), 0);
     QCOMPARE(form.xCount(), 0);
     QCOMPARE(form.statusBackColor(), 0x80000005u);
@@ -46,65 +41,58 @@ class Reentrancy : public QObject {
 private slots:
     void winThenTie()
     {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        playIntoWinAndTieRace(form);
-        form.WinCheck_Timer();
-        form.CpuTurn_Timer();
-        form.TieCheck_Timer();
-        verifyBothEndsReported(form, toolkit);
-        QCOMPARE(statusOf(form), QString("Tie Game."));
+        Game g;
+        playIntoWinAndTieRace(g);
+        g.form.WinCheck_Timer();
+        g.form.CpuTurn_Timer();
+        g.form.TieCheck_Timer();
+        verifyBothEndsReported(g);
+        QCOMPARE(statusOf(g.form), kTieGame);
     }
 
     void winFoundWhileTieBoxIsOpen()
     {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        playIntoWinAndTieRace(form);
-        toolkit.whileNextBoxIsOpen = [&] {
-            form.CpuTurn_Timer();
-            form.WinCheck_Timer();
-            form.TieCheck_Timer();
+        Game g;
+        playIntoWinAndTieRace(g);
+        g.toolkit.whileNextBoxIsOpen = [&] {
+            g.form.CpuTurn_Timer();
+            g.form.WinCheck_Timer();
+            g.form.TieCheck_Timer();
         };
-        form.TieCheck_Timer();
-        verifyBothEndsReported(form, toolkit);
-        QCOMPARE(statusOf(form), QString("O(Computer) Wins!"));
+        g.form.TieCheck_Timer();
+        verifyBothEndsReported(g);
+        QCOMPARE(statusOf(g.form), kComputerWins);
     }
 
     // A report asked for just before the win check ticks: the win's own report, run while
     // the first box is open, must count the board from zero and show its message.
     void winReportInsideRequestedReport()
     {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        play(form, {2, 6, 8});
-        QCOMPARE(boardOf(form), QString("OX..OX.XO"));
-        toolkit.whileNextBoxIsOpen = [&] { form.WinCheck_Timer(); };
-        form.GetFocas_Click();
-        QCOMPARE(statusOf(form), QString("O(Computer) Wins!"));
-        QCOMPARE(toolkit.messages.size(), std::size_t(2));
-        QCOMPARE(QString::fromStdString(toolkit.prompts().at(1)), kThreeXs);
-        QCOMPARE(form.xCount(), 0);
+        Game g;
+        g.play({2, 6, 8});
+        QCOMPARE(boardOf(g.form), QString("OX..OX.XO"));
+        g.toolkit.whileNextBoxIsOpen = [&] { g.form.WinCheck_Timer(); };
+        g.form.GetFocas_Click();
+        QCOMPARE(statusOf(g.form), kComputerWins);
+        QCOMPARE(g.toolkit.prompts(), (QStringList{kThreeXs, kThreeXs}));
+        QCOMPARE(g.form.xCount(), 0);
     }
 
     void otherTimersInsideWinBoxChangeNothing()
     {
-        FakeToolkit toolkit;
-        MainForm form(toolkit);
-        form.Form_Load();
-        play(form, {2, 6, 8});
+        Game g;
+        g.play({2, 6, 8});
         std::size_t changesAtBox = 0;
-        toolkit.whileNextBoxIsOpen = [&] {
-            changesAtBox = toolkit.changes.size();
-            form.CpuTurn_Timer();
-            form.TieCheck_Timer();
-            form.WinCheck_Timer();
-            QCOMPARE(toolkit.changes.size(), changesAtBox);
+        g.toolkit.whileNextBoxIsOpen = [&] {
+            changesAtBox = g.toolkit.changes.size();
+            g.form.CpuTurn_Timer();
+            g.form.TieCheck_Timer();
+            g.form.WinCheck_Timer();
+            QCOMPARE(g.toolkit.changes.size(), changesAtBox);
         };
-        form.WinCheck_Timer();
-        QCOMPARE(toolkit.messages.size(), std::size_t(1));
-        QCOMPARE(boardOf(form), QString("WX..WX.XW"));
+        g.form.WinCheck_Timer();
+        QCOMPARE(g.toolkit.messages.size(), std::size_t(1));
+        QCOMPARE(boardOf(g.form), QString("WX..WX.XW"));
     }
 };
 

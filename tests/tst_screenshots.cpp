@@ -2,16 +2,12 @@
 // windows, run drawscreenshots into docs/screenshots. Run at ratio 1, this also proves that
 // every pixel there stays as it was; at ratio 2 (QT_SCALE_FACTOR=2), that the sharp pictures
 // are drawn.
-#include "support/scenes.h"
-
-#include "classiclook.h"
+#include "scenes.h"
 
 class Screenshots : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyClassicLook(*qApp); }
-
     void keptPicturesAreCurrent_data()
     {
         QTest::addColumn<QString>("name");
@@ -31,5 +27,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Screenshots)
+WINDOW_TEST_MAIN(Screenshots)
 #include "tst_screenshots.moc"

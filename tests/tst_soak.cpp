@@ -1,10 +1,9 @@
 // Opening and closing the About window with its system information program, and playing game
 // after game to wins and ties, leaves the live heap where it was: nothing is kept behind.
-#include "support/boxanswerer.h"
-#include "support/widgethelpers.h"
+#include "standin.h"
+#include "widgethelpers.h"
 
 #include "aboutform.h"
-#include "classiclook.h"
 #include "programstarter.h"
 
 #include <QFile>
@@ -33,39 +32,35 @@ qint64 liveHeap()
 
 // Round after round the About window opens, "Sytem Info..." is pressed (every other time the
 // program is missing, and its error box is answered), and the window closes.
-void cycleAbout(const FrmMain& window, const QString& program, BoxAnswerer& answerer, int times)
+void cycleAbout(ShownWindow& w, const QString& program, int times)
 {
     for (int i = 0; i < times; ++i) {
-        if (i % 2 == 0) {
-            QFile standIn(program);
-            QVERIFY(standIn.open(QIODevice::WriteOnly));
-            standIn.write("#!/bin/sh\nexit 0\n");
-            standIn.setPermissions(standIn.permissions() | QFile::ExeOwner);
-        } else {
+        if (i % 2 == 0)
+            plantStandIn(program);
+        else
             QFile::remove(program);
-        }
-        QTest::mouseClick(child(window, "cmdAbout"), Qt::LeftButton);
+        QTest::mouseClick(w["cmdAbout"], Qt::LeftButton);
         FrmAbout* about = AboutForm::instance().window();
         QTest::mouseClick(child(*about, "Command2"), Qt::LeftButton);
         QTest::mouseClick(child(*about, "Command1"), Qt::LeftButton);
         // As the event loop would between clicks: polish requests, then the closed window's deletion.
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(answerer.boxes.size(), i % 2);
-        answerer.boxes.clear();
+        QCOMPARE(w.answerer.boxes.size(), i % 2);
+        w.answerer.boxes.clear();
     }
 }
 
 // Games end in turn in a win and a tie, each with its box; the boxes' record is emptied as it
 // goes so that it does not count as growth.
-void playGames(FrmMain& window, ManualClock& clock, BoxAnswerer& answerer, int times)
+void playGames(ShownWindow& w, int times)
 {
     for (int i = 0; i < times; ++i) {
-        playMoves(window, clock, i % 2 ? QList<int>{2, 4, 9, 7, 6} : QList<int>{5, 9, 3, 6});
-        QTest::mouseClick(child(window, "cmdNewGame"), Qt::LeftButton);
+        w.play(i % 2 ? QList<int>{2, 4, 9, 7, 6} : QList<int>{5, 9, 3, 6});
+        QTest::mouseClick(w["cmdNewGame"], Qt::LeftButton);
         QCoreApplication::processEvents();
-        QCOMPARE(answerer.boxes.size(), 1);
-        answerer.boxes.clear();
+        QCOMPARE(w.answerer.boxes.size(), 1);
+        w.answerer.boxes.clear();
     }
 }
 
@@ -81,7 +76,6 @@ class Soak : public QObject {
 private slots:
     void initTestCase()
     {
-        applyClassicLook(*qApp);
         if (liveHeap() == 0)
             QSKIP("this allocator does not tell the live heap (valgrind); its own leak check covers this");
     }
@@ -91,12 +85,10 @@ private slots:
         QTemporaryDir folder;
         ProgramStarter::setOwnExecutable(QFile::encodeName(folder.filePath("Tic-Tac-Toe")));
         const QString program = folder.filePath("tictactoe-sysinfo");
-        FrmMain window;
-        window.show();
-        BoxAnswerer answerer;
-        cycleAbout(window, program, answerer, 50); // fonts, styles and pictures are cached on first use
+        ShownWindow w;
+        cycleAbout(w, program, 50); // fonts, styles and pictures are cached on first use
         const qint64 before = liveHeap();
-        cycleAbout(window, program, answerer, 200);
+        cycleAbout(w, program, 200);
         const qint64 after = liveHeap();
         ProgramStarter::setOwnExecutable({});
         qInfo("About and Sytem Info 200 times: live heap %lld -> %lld bytes", before, after);
@@ -105,18 +97,15 @@ private slots:
 
     void gamesLeaveNothingBehind()
     {
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        BoxAnswerer answerer;
-        playGames(window, clock, answerer, 50);
+        ShownWindow w;
+        playGames(w, 50);
         const qint64 before = liveHeap();
-        playGames(window, clock, answerer, 200);
+        playGames(w, 200);
         const qint64 after = liveHeap();
         qInfo("200 games: live heap %lld -> %lld bytes", before, after);
         QVERIFY(after - before <= kAllowedGrowth);
     }
 };
 
-QTEST_MAIN(Soak)
+WINDOW_TEST_MAIN(Soak)
 #include "tst_soak.moc"

@@ -1,10 +1,6 @@
 // The window's timers at rest: once a tick has found nothing to do, nothing is armed, so the
 // process does not wake; and the ticks that find nothing to do cost no heap allocation.
-#include "support/boxanswerer.h"
-#include "support/widgethelpers.h"
-
-#include "classiclook.h"
-#include "timerschedule.h"
+#include "widgethelpers.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -31,8 +27,6 @@ class Timers : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { applyClassicLook(*qApp); }
-
     // Each timer ticks once more after the last change, finds nothing to do, and sleeps.
     void restingWindowArmsNothing_data()
     {
@@ -45,21 +39,18 @@ private slots:
     void restingWindowArmsNothing()
     {
         QFETCH(QList<int>, moves);
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        BoxAnswerer answerer;
-        playMoves(window, clock, moves);
-        tick(window, clock);
-        QCOMPARE(clock.alarm(), std::nullopt);
-        const int rings = clock.rings();
-        clock.advanceBy(window.runtime(), 60s);
-        QCOMPARE(clock.rings(), rings);
+        ShownWindow w;
+        w.play(moves);
+        w.tick();
+        QCOMPARE(w.clock.alarm(), std::nullopt);
+        const int rings = w.clock.rings();
+        w.clock.advanceBy(w.window.runtime(), 60s);
+        QCOMPARE(w.clock.rings(), rings);
 
         // A click wakes them: the computer's answer is due at the next tick of its own timer.
-        if (window.game().statusText() == "X's Turn") {
-            clickSquare(window, 3);
-            QCOMPARE(clock.alarm(), std::optional<game::Time>(clock.now() / 50ms * 50ms + 50ms));
+        if (w.window.game().statusText() == expected::kXsTurn) {
+            clickSquare(w.window, 3);
+            QCOMPARE(w.clock.alarm(), std::optional<game::Time>(w.clock.now() / 50ms * 50ms + 50ms));
         }
     }
 
@@ -73,17 +64,15 @@ private slots:
     void idleTicksAllocateNothing()
     {
         QFETCH(QList<int>, moves);
-        ManualClock clock;
-        FrmMain window(&clock);
-        window.show();
-        playMoves(window, clock, moves);
-        QVERIFY(clock.alarm()); // every timer still awake: its next tick finds nothing to do
+        ShownWindow w;
+        w.play(moves);
+        QVERIFY(w.clock.alarm()); // every timer still awake: its next tick finds nothing to do
         const long before = g_allocations;
-        tick(window, clock);
+        w.tick();
         QCOMPARE(g_allocations - before, 0L);
-        QCOMPARE(clock.alarm(), std::nullopt);
+        QCOMPARE(w.clock.alarm(), std::nullopt);
     }
 };
 
-QTEST_MAIN(Timers)
+WINDOW_TEST_MAIN(Timers)
 #include "tst_timers.moc"

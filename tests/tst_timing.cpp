@@ -2,10 +2,10 @@
 // tick that changes anything exactly when, and in the order that, three plain repeating 50 ms
 // timers would. The same scripted player plays both, and everything it could see or hear is
 // compared, with the microsecond it happened.
-#include "support/manualclock.h"
+#include "manualclock.h"
 
+#include "runtime.h"
 #include "runtimeerror.h"
-#include "status.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -54,7 +54,7 @@ public:
 // any handler runs, and a disabled square takes none.
 class PlainTimers : public Window, private game::Toolkit {
 public:
-    explicit PlainTimers(game::Toolkit& recorder) : m_recorder(recorder) {}
+    explicit PlainTimers(game::FrontEnd& recorder) : m_recorder(recorder) {}
 
     const MainForm& form() const override { return m_form; }
     Time now() const override { return m_now; }
@@ -121,7 +121,7 @@ private:
             else
                 (m_form.*handler)();
         } catch (const game::RuntimeError& error) {
-            m_recorder.runtimeError(error);
+            m_recorder.msgBox(error.prompt(), game::BoxIcon::Critical, std::string(game::kProgramName));
         }
         --m_running;
     }
@@ -137,20 +137,19 @@ private:
 
     void msgBox(const std::string& prompt, int style, const std::string& title) override
     {
-        m_recorder.msgBox(prompt, style, title);
+        m_recorder.msgBox(prompt, game::iconOf(style), title);
     }
     void beep() override { m_recorder.beep(); }
-    void runtimeError(const game::RuntimeError& error) override { m_recorder.runtimeError(error); }
     void changed(const Change& change) override
     {
         if (change.property == Change::Property::WinCheckEnabled)
             m_form.winCheckEnabled() ? start(m_timers[2]) : void(m_timers[2].enabled = false);
         if (change.property == Change::Property::TieCheckEnabled)
             m_form.tieCheckEnabled() ? start(m_timers[0]) : void(m_timers[0].enabled = false);
-        m_recorder.changed(change);
+        m_recorder.draw(change);
     }
 
-    game::Toolkit& m_recorder;
+    game::FrontEnd& m_recorder;
     MainForm m_form{*this};
     // Created in the design's order.
     std::array<Timer, 3> m_timers{{{&MainForm::TieCheck_Timer}, {&MainForm::CpuTurn_Timer}, {&MainForm::WinCheck_Timer}}};
@@ -162,7 +161,7 @@ private:
 // The game's own runtime on a manual clock: the schedule under test.
 class SleepingTimers : public Window {
 public:
-    explicit SleepingTimers(game::Toolkit& recorder) : m_runtime(recorder, m_clock) {}
+    explicit SleepingTimers(game::FrontEnd& recorder) : m_runtime(recorder, m_clock) {}
 
     const MainForm& form() const override { return m_runtime.form(); }
     Time now() const override { return m_clock.now(); }
@@ -185,7 +184,7 @@ private:
 };
 
 // Plays a script on a window and writes down everything the player could see or hear.
-class Player : public game::Toolkit {
+class Player : public game::FrontEnd {
 public:
     struct Tally {
         int wins = 0, ties = 0, abandoned = 0, events = 0;
@@ -237,7 +236,7 @@ private:
 
     void note(const std::string& what) { m_trace.push_back(std::to_string(m_window->now().count()) + " " + what); }
 
-    void msgBox(const std::string& prompt, int, const std::string& title) override
+    void msgBox(const std::string& prompt, game::BoxIcon, const std::string& title) override
     {
         note("box " + title + ": " + prompt);
         const Time hold = m_script.boxHolds[m_boxes++ % m_script.boxHolds.size()];
@@ -247,8 +246,8 @@ private:
         note("box closed");
     }
     void beep() override { note("beep"); }
-    void runtimeError(const game::RuntimeError& error) override { note("error " + error.description()); }
-    void changed(const Change& change) override
+    void announce(const std::string&) override {} // the narration is the game's own, told elsewhere
+    void draw(const Change& change) override
     {
         const MainForm& form = m_window->form();
         const std::string square = std::to_string(change.square);

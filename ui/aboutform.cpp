@@ -1,57 +1,5 @@
-// The program's one About window: built from its design when shown, discarded when closed.
+// The program's one reference to the About window.
 #include "aboutform.h"
-
-#include "classiclook.h"
-#include "buttonkeys.h"
-#include "programstarter.h"
-#include "runtimeerror.h"
-#include "sharpartwork.h"
-#include "ui_frmabout.h"
-
-#include <QMessageBox>
-
-FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::frmAbout>())
-{
-    ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose); // closing unloads it: controls and all
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    applyDesignLook(this);
-    ButtonKeys::install(*this);
-    connect(ui->Command1, &QPushButton::clicked, this, &FrmAbout::Command1_Click);
-    connect(ui->Command2, &QPushButton::clicked, this, &FrmAbout::Command2_Click);
-    ui->Command1->setFocus(); // the first in the tab order
-}
-
-FrmAbout::~FrmAbout() = default;
-
-// The program icon, stretched to its 40 pixels as designed; on a sharper screen its variant
-// drawn at that size.
-void FrmAbout::showEvent(QShowEvent* event)
-{
-    ui->Image1->setPixmap(SharpArtwork("tictactoe", "ico").pixmap(devicePixelRatioF()));
-    QWidget::showEvent(event);
-}
-
-void FrmAbout::Command1_Click()
-{
-    close();
-}
-
-// Starts the system's version program and does not wait for it. When it cannot be started
-// the player is told what was not found, and the About window and the game carry on.
-void FrmAbout::Command2_Click()
-{
-    try {
-        [[maybe_unused]] const qint64 taskId = ProgramStarter::shell("C:\\windows\\winver.exe", 1);
-    } catch (const game::RuntimeError& error) {
-        QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        QString("The system information program could not be started.\n\n%1")
-                            .arg(QString::fromStdString(error.description())),
-                        QMessageBox::Ok, this);
-        box.exec();
-    }
-}
 
 AboutForm& AboutForm::instance()
 {

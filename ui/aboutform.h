@@ -1,32 +1,12 @@
-// The program's one About window: built from its design when shown, discarded when closed.
+// The program's one reference to the About window.
 #pragma once
 
+#include "frmabout.h"
+
 #include <QPointer>
-#include <QWidget>
 
-#include <memory>
-
-namespace Ui { class frmAbout; }
-
-class FrmAbout : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit FrmAbout(QWidget* parent = nullptr);
-    ~FrmAbout() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void Command1_Click();
-    void Command2_Click();
-
-    std::unique_ptr<Ui::frmAbout> ui;
-};
-
-// The program keeps one reference to the About window; the window itself exists only while
-// it is open, so every opening shows it exactly as designed.
+// The reference lasts as long as the program; the window itself exists only while it is open,
+// so every opening shows it exactly as designed.
 class AboutForm {
 public:
     static AboutForm& instance();

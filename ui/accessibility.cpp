@@ -1,7 +1,7 @@
 // What screen readers meet in the windows, where Qt's defaults would mislead them.
 #include "accessibility.h"
 
-#include "announcer.h"
+#include "announcement.h"
 
 #include <QAbstractButton>
 #include <QAccessibleObject>
@@ -19,7 +19,7 @@ bool hiddenFromScreenReaders(const QObject* object)
 }
 
 // The main window: a window, named by its title, whose children are its visible controls and
-// the announcer's latest messages.
+// its latest announcements.
 class WindowAccessible : public QAccessibleWidget {
 public:
     explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
@@ -69,7 +69,7 @@ public:
     }
 };
 
-// A message of the announcer: a notification, named by its text.
+// An announcement: a notification, named by its text.
 class AnnouncementAccessible : public QAccessibleObject {
 public:
     explicit AnnouncementAccessible(Announcement* message) : QAccessibleObject(message) {}

@@ -9,19 +9,9 @@
 
 namespace {
 
-// The classic desktop scheme's system colours, by number.
-QColor systemColor(int number)
+QColor systemQColor(game::SystemColor number)
 {
-    switch (number) {
-    case 1: return QColor(0, 128, 128);     // desktop
-    case 5: return QColor(255, 255, 255);   // window background
-    case 6: return QColor(0, 0, 0);         // window frame
-    case 8: return QColor(0, 0, 0);         // window text
-    case 10: return QColor(192, 192, 192);  // active border
-    case 12: return QColor(128, 128, 128);  // application workspace
-    case 15: return QColor(192, 192, 192);  // button face
-    default: return QColor(0, 0, 0);
-    }
+    return qColorOf(game::systemColor(number));
 }
 
 // Design sizes are points at 96 pixels per inch; the window's geometry is in those pixels too,
@@ -39,29 +29,22 @@ void setForeColor(QWidget* widget, const QColor& color)
     widget->setPalette(palette);
 }
 
-void applyDesignProperties(QWidget* widget)
+void applyDesignPointSize(QWidget* widget)
 {
     const QVariant points = widget->property("designPointSize");
-    if (points.isValid()) {
-        QFont font = widget->font();
-        font.setPixelSize(pixelsForPoints(points.toDouble()));
-        widget->setFont(font);
-    }
-    const QVariant back = widget->property("backColor");
-    if (back.isValid())
-        setBackColor(widget, oleColor(back.toString().toUInt(nullptr, 16)));
-    const QVariant fore = widget->property("foreColor");
-    if (fore.isValid())
-        setForeColor(widget, oleColor(fore.toString().toUInt(nullptr, 16)));
+    if (!points.isValid())
+        return;
+    QFont font = widget->font();
+    font.setPixelSize(pixelsForPoints(points.toDouble()));
+    widget->setFont(font);
 }
 
 } // namespace
 
-QColor oleColor(quint32 color)
+QColor qColorOf(game::OleColor color)
 {
-    if (color & 0x80000000u)
-        return systemColor(int(color & 0xffu));
-    return QColor(int(color & 0xffu), int((color >> 8) & 0xffu), int((color >> 16) & 0xffu));
+    const game::Rgb rgb = game::rgbOf(color);
+    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 void setBackColor(QWidget* widget, const QColor& color)
@@ -76,27 +59,30 @@ void applyClassicLook(QApplication& app)
 {
     app.setStyle(QStyleFactory::create("Windows"));
 
+    using namespace game;
     QPalette palette;
-    const QColor face(192, 192, 192);
-    palette.setColor(QPalette::Window, face);
-    palette.setColor(QPalette::Button, face);
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::AlternateBase, face);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::Light, Qt::white);
-    palette.setColor(QPalette::Midlight, QColor(223, 223, 223));
+    const auto set = [&palette](QPalette::ColorRole role, SystemColor number) {
+        palette.setColor(role, systemQColor(number));
+    };
+    set(QPalette::Window, ButtonFace);
+    set(QPalette::Button, ButtonFace);
+    set(QPalette::AlternateBase, ButtonFace);
+    set(QPalette::Base, WindowBackground);
+    set(QPalette::WindowText, WindowText);
+    set(QPalette::Text, WindowText);
+    set(QPalette::ButtonText, ButtonText);
+    set(QPalette::Light, ButtonHighlight);
+    set(QPalette::Midlight, ButtonLight);
+    set(QPalette::Dark, ButtonShadow);
+    set(QPalette::Shadow, ButtonDarkShadow);
+    set(QPalette::Highlight, Highlight);
+    set(QPalette::HighlightedText, HighlightText);
+    set(QPalette::ToolTipBase, InfoBackground);
+    set(QPalette::ToolTipText, InfoText);
+    // Between the face and its shadow, as the classic style draws its sunken parts.
     palette.setColor(QPalette::Mid, QColor(160, 160, 160));
-    palette.setColor(QPalette::Dark, QColor(128, 128, 128));
-    palette.setColor(QPalette::Shadow, Qt::black);
-    palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
-    palette.setColor(QPalette::ToolTipText, Qt::black);
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, systemQColor(GrayText));
     app.setPalette(palette);
 
     // A free font with metrics close to the designs' small sans serif (8.25 points).
@@ -107,7 +93,16 @@ void applyClassicLook(QApplication& app)
 
 void applyDesignLook(QWidget* window)
 {
-    applyDesignProperties(window);
+    applyDesignPointSize(window);
     for (QWidget* child : window->findChildren<QWidget*>())
-        applyDesignProperties(child);
+        applyDesignPointSize(child);
+}
+
+void applyControlColors(QWidget* window)
+{
+    for (const game::ControlColors& colors : game::kControlColors) {
+        auto* control = window->findChild<QWidget*>(QString::fromUtf8(colors.control));
+        setBackColor(control, qColorOf(colors.back));
+        setForeColor(control, qColorOf(colors.fore));
+    }
 }

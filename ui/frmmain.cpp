@@ -3,12 +3,11 @@
 
 #include "aboutform.h"
 #include "alarmclock.h"
-#include "announcer.h"
+#include "announcement.h"
 #include "boardkeys.h"
 #include "buttonkeys.h"
 #include "classiclook.h"
-#include "ratings.h"
-#include "runtimeerror.h"
+#include "narrator.h"
 #include "sharpartwork.h"
 #include "ui_frmmain.h"
 
@@ -17,35 +16,17 @@
 
 namespace {
 
-// What a screen reader says of a mark.
-QString spokenMark(game::Mark mark)
-{
-    switch (mark) {
-    case game::Mark::X: return "X";
-    case game::Mark::O: return "O";
-    case game::Mark::OWin: return "O, winning line";
-    case game::Mark::Empty: break;
-    }
-    return "empty";
-}
-
 // The mark images' pictures as drawn on sharper screens.
 SharpArtwork sharpMark(game::Mark mark)
 {
-    switch (mark) {
-    case game::Mark::X: return {"x", "bmp"};
-    case game::Mark::O: return {"o", "bmp"};
-    case game::Mark::OWin: return {"owin", "bmp"};
-    case game::Mark::Empty: break;
-    }
-    return {};
+    const std::string_view name = game::markPicture(mark);
+    return name.empty() ? SharpArtwork() : SharpArtwork(QString::fromUtf8(name.data(), qsizetype(name.size())), "bmp");
 }
 
 } // namespace
 
 FrmMain::FrmMain(game::Clock* clock, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmMain>()),
-      m_announcer(new Announcer(this)),
       m_ownClock(clock ? nullptr : new AlarmClock(this)),
       m_runtime(*this, clock ? *clock : *m_ownClock)
 {
@@ -53,13 +34,13 @@ FrmMain::FrmMain(game::Clock* clock, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     applyDesignLook(this);
+    applyControlColors(this);
     ButtonKeys::install(*this);
     ui->cmdNewGame->setIcon(SharpArtwork("newgame", "ico").icon(ui->cmdNewGame->iconSize()));
     ui->cmdAbout->setIcon(SharpArtwork("about", "ico").icon(ui->cmdAbout->iconSize()));
 
-    m_squares = {ui->TopLeft, ui->TopMiddle, ui->TopRight, ui->MiddleLeft, ui->MiddleMiddle,
-                 ui->MiddleRight, ui->BottomLeft, ui->BottomMiddle, ui->BottomRight};
     for (int square = 1; square <= game::kSquareCount; ++square) {
+        m_squares[square - 1] = findChild<SquareImage*>(QString::fromUtf8(game::squareName(square)));
         connect(m_squares[square - 1], &SquareImage::clicked, this, [this, square] { m_runtime.squareClick(square); });
         drawSquare(square);
         // The cell panels do not overlap, so their stacking is free: square by square, it is
@@ -67,11 +48,10 @@ FrmMain::FrmMain(game::Clock* clock, QWidget* parent)
         m_squares[square - 1]->parentWidget()->raise();
     }
     ui->Picture1->raise();
+    draw({game::Change::Property::StatusText});
+    draw({game::Change::Property::StatusBackColor});
     new BoardKeys(*this, m_squares, [this](int square) { m_runtime.squareClick(square); });
-    connect(ui->cmdNewGame, &QAbstractButton::clicked, this, [this] {
-        if (m_runtime.newGameClick())
-            m_announcer->say("New Game.");
-    });
+    connect(ui->cmdNewGame, &QAbstractButton::clicked, this, [this] { m_runtime.newGameClick(); });
     connect(ui->GetFocas, &QAbstractButton::clicked, this, [this] { m_runtime.getFocasClick(); });
     // Dropped, as the game's own clicks are, while a game handler's message box is open or closing.
     connect(ui->cmdAbout, &QAbstractButton::clicked, this, [this] {
@@ -99,23 +79,12 @@ void FrmMain::moveFocusToSink()
     ui->GetFocas->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmMain::runtimeError(const game::RuntimeError& error)
+void FrmMain::msgBox(const std::string& prompt, game::BoxIcon icon, const std::string& title)
 {
-    m_announcer->flush();
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
-                    QString("Run-time error '%1':\n\n%2")
-                        .arg(error.number())
-                        .arg(QString::fromStdString(error.description())),
-                    QMessageBox::Ok, this);
-    box.exec();
-}
-
-void FrmMain::msgBox(const std::string& prompt, int style, const std::string& title)
-{
-    m_announcer->flush(); // what led to the box is heard before it
-
-    const QMessageBox::Icon icon = style == game::kInformationStyle ? QMessageBox::Information : QMessageBox::NoIcon;
-    QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(prompt), QMessageBox::Ok, this);
+    const QMessageBox::Icon shown = icon == game::BoxIcon::Information ? QMessageBox::Information
+        : icon == game::BoxIcon::Critical                             ? QMessageBox::Critical
+                                                                      : QMessageBox::NoIcon;
+    QMessageBox box(shown, QString::fromStdString(title), QString::fromStdString(prompt), QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -124,17 +93,19 @@ void FrmMain::beep()
     QApplication::beep();
 }
 
-// Every X and O placed is announced, by the square's new name: screen readers do not speak a
-// name that changes under the focus.
+// The square's name tells its mark; screen readers do not speak a name that changes under the
+// focus, so the game announces each move as well.
 void FrmMain::drawSquare(int square)
 {
     const game::Mark mark = game().picture(square);
     SquareImage* image = m_squares[square - 1];
     image->setPicture(markImage(mark)->pixmap(), sharpMark(mark));
-    const QString name = QString("Square %1, %2").arg(square).arg(spokenMark(mark));
-    image->setAccessibleName(name);
-    if (mark == game::Mark::X || mark == game::Mark::O)
-        m_announcer->say(name + ".");
+    image->setAccessibleName(QString::fromStdString(game::spokenSquare(square, mark)));
+}
+
+void FrmMain::announce(const std::string& message)
+{
+    Announcement::show(QString::fromStdString(message), this);
 }
 
 const QLabel* FrmMain::markImage(game::Mark mark) const
@@ -158,7 +129,7 @@ void FrmMain::drawList(QListWidget* list, const std::vector<std::string>& items)
         list->addItem(QString::fromStdString(items[row]));
 }
 
-void FrmMain::changed(const game::Change& change)
+void FrmMain::draw(const game::Change& change)
 {
     using Property = game::Change::Property;
     switch (change.property) {
@@ -170,12 +141,9 @@ void FrmMain::changed(const game::Change& change)
         break;
     case Property::StatusText:
         ui->lblStatus->setText(QString::fromStdString(game().statusText()));
-        if (!game::gameRuns(game().statusText()))
-            m_announcer->say(ui->lblStatus->text()); // how the game ended
-        m_announcer->hold(game().statusText() == game::kOsTurn); // the player's X waits for the answer
         break;
     case Property::StatusBackColor:
-        setBackColor(ui->lblStatus, oleColor(game().statusBackColor()));
+        setBackColor(ui->lblStatus, qColorOf(game().statusBackColor()));
         break;
     case Property::P1MoveList:
         drawList(ui->lstP1M, game().lstP1M());

@@ -1,9 +1,9 @@
 // The main window: draws the game's state and hands every click, press and alarm to the game.
 #pragma once
 
+#include "frontend.h"
 #include "runtime.h"
 #include "squares.h"
-#include "toolkit.h"
 
 #include <QWidget>
 
@@ -11,14 +11,12 @@
 #include <memory>
 
 class AlarmClock;
-class Announcer;
-class QAbstractButton;
 class QLabel;
 class QListWidget;
 class SquareImage;
 namespace Ui { class frmMain; }
 
-class FrmMain : public QWidget, private game::Toolkit {
+class FrmMain : public QWidget, private game::FrontEnd {
     Q_OBJECT
 
 public:
@@ -31,10 +29,10 @@ public:
     const game::Runtime& runtime() const { return m_runtime; }
 
 private:
-    void msgBox(const std::string& prompt, int style, const std::string& title) override;
+    void msgBox(const std::string& prompt, game::BoxIcon icon, const std::string& title) override;
     void beep() override;
-    void changed(const game::Change& change) override;
-    void runtimeError(const game::RuntimeError& error) override;
+    void draw(const game::Change& change) override;
+    void announce(const std::string& message) override;
 
     void moveFocusToSink();
     void drawSquare(int square);
@@ -43,7 +41,6 @@ private:
 
     std::unique_ptr<Ui::frmMain> ui;
     std::array<SquareImage*, game::kSquareCount> m_squares{};
-    Announcer* m_announcer;
     AlarmClock* m_ownClock = nullptr;
     game::Runtime m_runtime;
 };

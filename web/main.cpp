@@ -6,14 +6,16 @@
 // waits inside msgBox() for the box to close, and meanwhile the events that come (the other
 // timers' ticks, a second box) are handled from there, as a desktop toolkit does inside a
 // modal box. Only the innermost wait is ever suspended.
-#include "ratings.h"
+#include "colors.h"
+#include "narrator.h"
 #include "runtime.h"
-#include "runtimeerror.h"
 
 #include <emscripten.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -26,22 +28,45 @@ enum Event {
     BoxClosed = 13,
 };
 
-// The icons of the boxes.
-enum BoxIcon { NoIcon = 0, InformationIcon = 1, CriticalIcon = 2 };
-
 EM_ASYNC_JS(int, nextEvent, (), { return await Module.page.nextEvent(); });
 EM_JS(double, pageNow, (), { return Module.page.now(); });
 EM_JS(void, pageSetAlarm, (double when), { Module.page.setAlarm(when); });
 EM_JS(void, pageOpenBox, (const char* prompt, const char* title, int icon),
       { Module.page.openBox(UTF8ToString(prompt), UTF8ToString(title), icon); });
 EM_JS(void, pageBeep, (), { Module.page.beep(); });
-EM_JS(void, pageDrawSquare, (int square, int mark, bool enabled),
-      { Module.page.drawSquare(square, mark, enabled); });
-EM_JS(void, pageDrawStatus, (const char* text, unsigned color),
-      { Module.page.drawStatus(UTF8ToString(text), color); });
+EM_JS(void, pageAnnounce, (const char* message), { Module.page.announce(UTF8ToString(message)); });
+EM_JS(void, pageDrawSquare, (const char* id, const char* picture, bool enabled, const char* name),
+      { Module.page.drawSquare(UTF8ToString(id), UTF8ToString(picture), enabled, UTF8ToString(name)); });
+EM_JS(void, pageDrawStatus, (const char* text, const char* color),
+      { Module.page.drawStatus(UTF8ToString(text), UTF8ToString(color)); });
 EM_JS(void, pageDrawList, (const char* list, const char* items),
       { Module.page.drawList(UTF8ToString(list), UTF8ToString(items)); });
-EM_JS(void, pageEventDone, (int event, bool taken), { Module.page.eventDone(event, taken); });
+EM_JS(void, pageSetColor, (const char* name, const char* color),
+      { Module.page.setColor(UTF8ToString(name), UTF8ToString(color)); });
+EM_JS(void, pageSetControlColors, (const char* id, const char* back, const char* fore),
+      { Module.page.setControlColors(UTF8ToString(id), UTF8ToString(back), UTF8ToString(fore)); });
+
+std::string css(game::OleColor color)
+{
+    const game::Rgb rgb = game::rgbOf(color);
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+    return text;
+}
+
+// The system colours the page's style sheet draws its windows in, by the names it gives them.
+constexpr std::pair<const char*, game::SystemColor> kStyleColors[] = {
+    {"--desktop", game::Desktop},
+    {"--face", game::ButtonFace},
+    {"--light", game::ButtonHighlight},
+    {"--midlight", game::ButtonLight},
+    {"--dark", game::ButtonShadow},
+    {"--shadow", game::ButtonDarkShadow},
+    {"--window", game::WindowBackground},
+    {"--text", game::WindowText},
+    {"--caption", game::ActiveCaption},
+    {"--caption-text", game::CaptionText},
+};
 
 // A move list as the page takes it: its items, one per line.
 std::string lines(const std::vector<std::string>& items)
@@ -52,67 +77,76 @@ std::string lines(const std::vector<std::string>& items)
     return text;
 }
 
-class Page final : public game::Toolkit, public game::Clock {
+class Page final : public game::FrontEnd, public game::Clock {
 public:
     Page() : m_runtime(*this, *this) {}
 
     // The window loads, and then handles the page's events until the page is closed.
     [[noreturn]] void run()
     {
+        paintDesign();
         m_runtime.load();
         for (;;)
             handle(nextEvent());
     }
 
 private:
+    // The colours of the design, and the squares as the game starts them.
+    void paintDesign()
+    {
+        for (const auto& [name, number] : kStyleColors)
+            pageSetColor(name, css(game::systemColor(number)).c_str());
+        for (const game::ControlColors& colors : game::kControlColors)
+            pageSetControlColors(std::string(colors.control).c_str(), css(colors.back).c_str(), css(colors.fore).c_str());
+        for (int square = 1; square <= game::kSquareCount; ++square)
+            drawSquare(square);
+        draw({game::Change::Property::StatusText});
+    }
+
     void handle(int event)
     {
-        bool taken = true;
         if (event >= 1 && event <= game::kSquareCount)
-            taken = m_runtime.squareClick(event);
+            m_runtime.squareClick(event);
         else if (event == NewGameClick)
-            taken = m_runtime.newGameClick();
+            m_runtime.newGameClick();
         else if (event == GetFocasClick)
-            taken = m_runtime.getFocasClick();
+            m_runtime.getFocasClick();
         else if (event == Alarm)
             m_runtime.alarm();
-        pageEventDone(event, taken);
     }
 
     // Returns when the box that was opened last has closed; everything else that comes
     // meanwhile is handled here, boxes opened by other ticks included.
-    void waitForBox(const std::string& prompt, const std::string& title, BoxIcon icon)
+    void msgBox(const std::string& prompt, game::BoxIcon icon, const std::string& title) override
     {
-        pageOpenBox(prompt.c_str(), title.c_str(), icon);
+        pageOpenBox(prompt.c_str(), title.c_str(), int(icon));
         for (int event = nextEvent(); event != BoxClosed; event = nextEvent())
             handle(event);
     }
 
-    void msgBox(const std::string& prompt, int style, const std::string& title) override
-    {
-        waitForBox(prompt, title, style == game::kInformationStyle ? InformationIcon : NoIcon);
-    }
-
-    void runtimeError(const game::RuntimeError& error) override
-    {
-        waitForBox("Run-time error '" + std::to_string(error.number()) + "':\n\n" + error.description(),
-                   "Tic-Tac-Toe", CriticalIcon);
-    }
-
     void beep() override { pageBeep(); }
+    void announce(const std::string& message) override { pageAnnounce(message.c_str()); }
 
-    void changed(const game::Change& change) override
+    void drawSquare(int square)
+    {
+        const game::MainForm& form = m_runtime.form();
+        const game::Mark mark = form.picture(square);
+        pageDrawSquare(std::string(game::squareName(square)).c_str(), std::string(game::markPicture(mark)).c_str(),
+                       form.squareEnabled(square), game::spokenSquare(square, mark).c_str());
+    }
+
+    void draw(const game::Change& change) override
     {
         using Property = game::Change::Property;
         const game::MainForm& form = m_runtime.form();
         switch (change.property) {
         case Property::SquarePicture:
         case Property::SquareEnabled:
-            pageDrawSquare(change.square, int(form.picture(change.square)), form.squareEnabled(change.square));
+            drawSquare(change.square);
             break;
         case Property::StatusText:
         case Property::StatusBackColor:
-            pageDrawStatus(form.statusText().c_str(), form.statusBackColor());
+            pageDrawStatus(form.statusText().c_str(), css(form.statusBackColor()).c_str());
             break;
         case Property::P1MoveList:
             pageDrawList("lstP1M", lines(form.lstP1M()).c_str());

@@ -2,9 +2,10 @@
 // some time passing, and boxes stay open while the next bytes say what happens meanwhile.
 // After every event the window's state must keep its rules, every box must say what the
 // board calls for, and a tick that has work to do must have the window armed for it.
+#include "invariants.h"
+#include "manualclock.h"
+
 #include "runtime.h"
-#include "support/invariants.h"
-#include "support/manualclock.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -21,12 +22,7 @@ using namespace std::chrono_literals;
     std::abort();
 }
 
-std::string ratingFor(int xs)
-{
-    return "Human(X): " + std::to_string(xs - 1) + ", Compuer(O): 4    Result: Computer(O) Wins.";
-}
-
-class Player : public game::Toolkit {
+class Player : public game::FrontEnd {
 public:
     Player(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size), m_runtime(*this, m_clock) {}
 
@@ -74,13 +70,13 @@ private:
     void pass(game::Time by) { m_clock.advanceBy(m_runtime, std::max(by, game::Time(0))); }
 
     // While a box is open the player cannot reach the board, but may try, and time passes.
-    void msgBox(const std::string& prompt, int, const std::string&) override
+    void msgBox(const std::string& prompt, game::BoxIcon icon, const std::string&) override
     {
         ++m_boxes;
-        const int xs = invariants::count(form(), game::Mark::X);
-        const bool full = invariants::count(form(), game::Mark::Empty) == 0;
-        if (prompt == "Human(X): 4, Compuer(O): 4    Result: Tied Game" ? !full : prompt != ratingFor(xs))
-            broken("\"" + prompt + "\" shown with " + std::to_string(xs) + " X's on the board");
+        if (icon == game::BoxIcon::Critical)
+            broken("a run-time error in play: " + prompt);
+        if (const std::string fault = invariants::boxFault(prompt, form()); !fault.empty())
+            broken(fault);
         if (m_depth >= 3)
             return;
         ++m_depth;
@@ -89,17 +85,17 @@ private:
         --m_depth;
     }
     void beep() override {}
-    void runtimeError(const game::RuntimeError&) override { broken("a run-time error in play"); }
+    void announce(const std::string&) override {}
 
     // A win with 2 to 4 X's on the board calls for its rating, a tie for its message.
-    void changed(const game::Change& change) override
+    void draw(const game::Change& change) override
     {
         if (change.property != game::Change::Property::StatusText)
             return;
         const int xs = invariants::count(form(), game::Mark::X);
-        if (form().statusText() == "O(Computer) Wins!")
+        if (form().statusText() == expected::kComputerWins)
             m_boxesDue += xs >= 2 && xs <= 4;
-        if (form().statusText() == "Tie Game.")
+        if (form().statusText() == expected::kTieGame)
             ++m_boxesDue;
     }
 

@@ -18,13 +18,11 @@ struct ShownBox {
 
 class BoxAnswerer : public QObject {
 public:
-    // whenShown runs while the box is open, before it is answered.
-    explicit BoxAnswerer(std::function<void()> whenShown = {}) : m_whenShown(std::move(whenShown))
-    {
-        qApp->installEventFilter(this);
-    }
+    BoxAnswerer() { qApp->installEventFilter(this); }
 
     QList<ShownBox> boxes;
+    // Runs while each box is open, before it is answered.
+    std::function<void()> whenShown;
 
 protected:
     // Each box is met once, as it is shown, and answered from its own event loop: no polling,
@@ -36,14 +34,11 @@ protected:
             return false;
         boxes.append({box->windowTitle(), box->text(), box->icon()});
         QTimer::singleShot(0, this, [this, box = QPointer<QMessageBox>(box)] {
-            if (m_whenShown)
-                m_whenShown();
+            if (whenShown)
+                whenShown();
             if (box)
                 box->button(QMessageBox::Ok)->click();
         });
         return false;
     }
-
-private:
-    std::function<void()> m_whenShown;
 };

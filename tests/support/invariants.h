@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mainform.h"
+#include "texts.h"
 
 #include <set>
 #include <string>
@@ -15,11 +16,6 @@ inline int count(const game::MainForm& form, game::Mark mark)
     for (int square = 1; square <= game::kSquareCount; ++square)
         n += form.holds(square, mark);
     return n;
-}
-
-inline bool gameRuns(const game::MainForm& form)
-{
-    return form.statusText() == "X's Turn" || form.statusText() == "O's Turn";
 }
 
 // Each list names the squares of its side, once each, and nothing else.
@@ -44,9 +40,9 @@ inline std::string violation(const game::MainForm& form)
 {
     const int xs = count(form, game::Mark::X);
     const int os = count(form, game::Mark::O) + count(form, game::Mark::OWin);
-    if (form.statusText() == "X's Turn" && xs != os)
+    if (form.statusText() == expected::kXsTurn && xs != os)
         return "X's Turn with a different number of X's and O's";
-    if (form.statusText() == "O's Turn" && xs != os + 1)
+    if (form.statusText() == expected::kOsTurn && xs != os + 1)
         return "O's Turn without exactly one X more than O's";
     if (!listMatchesBoard(form, form.lstP1M(), true))
         return "the X list does not match the board";
@@ -60,7 +56,7 @@ inline std::string violation(const game::MainForm& form)
         if (form.squareEnabled(square) != form.winCheckEnabled())
             return "squares are frozen without a win, or a win left them enabled";
     }
-    if (form.statusBackColor() != (gameRuns(form) ? game::kDesktopColor : game::kWindowBackgroundColor))
+    if (form.statusBackColor() != (game::gameRuns(form.statusText()) ? game::kDesktopColor : game::kWindowBackgroundColor))
         return "the status colour does not match the status text";
     // The winning picture stands on exactly one line, and only once the win is found.
     if (count(form, game::Mark::OWin) != (form.winCheckEnabled() ? 0 : 3))
@@ -75,7 +71,7 @@ inline bool tickHasWork(const game::MainForm& form)
     bool full = true;
     for (int square = 1; square <= game::kSquareCount; ++square)
         full = full && !form.isEmpty(square);
-    if (form.statusText() == "O's Turn" && !full)
+    if (form.statusText() == expected::kOsTurn && !full)
         return true;
     if (form.tieCheckEnabled() && full)
         return true;
@@ -85,6 +81,19 @@ inline bool tickHasWork(const game::MainForm& form)
             return true;
     }
     return false;
+}
+
+// Why a box does not fit the board it rates: the tie's message on a board that is not full, or
+// a rating for another number of X's than the board holds. Empty when it fits.
+inline std::string boxFault(const std::string& prompt, const game::MainForm& form)
+{
+    const int xs = count(form, game::Mark::X);
+    if (prompt == expected::kTie)
+        return count(form, game::Mark::Empty) == 0 ? "" : "the tie's message on a board that is not full";
+    const char* const ratings[] = {expected::kTwoXs, expected::kThreeXs, expected::kFourXs};
+    if (xs >= 2 && xs <= 4 && prompt == ratings[xs - 2])
+        return {};
+    return "\"" + prompt + "\" shown with " + std::to_string(xs) + " X's on the board";
 }
 
 } // namespace invariants

@@ -1,7 +1,6 @@
 // The pictures of the game that the README shows: the real windows, drawn offscreen.
 #pragma once
 
-#include "boxanswerer.h"
 #include "widgethelpers.h"
 
 #include "aboutform.h"
@@ -24,24 +23,21 @@ inline QString fileName(const QString& name)
 // Draws one scene as the window shows it, without the desktop's window frame.
 inline QImage draw(const QString& name)
 {
-    ManualClock clock;
-    FrmMain window(&clock);
-    window.show();
-    BoxAnswerer answerer;
+    ShownWindow shown(false); // as the pictures were first taken: no focus drawn
     if (name == "mid-game")
-        playMoves(window, clock, {5, 9});
+        shown.play({5, 9});
     if (name == "computer-wins")
-        playMoves(window, clock, {5, 9, 7});
+        shown.play({5, 9, 7});
     QImage image;
     if (name == "about") {
-        QTest::mouseClick(child(window, "cmdAbout"), Qt::LeftButton);
+        QTest::mouseClick(shown["cmdAbout"], Qt::LeftButton);
         FrmAbout* about = AboutForm::instance().window();
         image = about->grab().toImage();
         about->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     } else {
-        child(window, "cmdNewGame")->setFocus(); // where the focus rests when the window opens
-        image = window.grab().toImage();
+        shown["cmdNewGame"]->setFocus(); // where the focus rests when the window opens
+        image = shown.window.grab().toImage();
     }
     return image.convertToFormat(QImage::Format_RGB32);
 }

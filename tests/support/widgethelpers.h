@@ -1,20 +1,19 @@
-// Helpers for the window's tests: finding its widgets and reading what they show.
+// The window's tests: a shown main window on a manual clock with its boxes answered, finding
+// its widgets and reading what they show.
 #pragma once
 
-#include "frmmain.h"
+#include "boxanswerer.h"
 #include "manualclock.h"
+#include "texts.h"
+
+#include "classiclook.h"
+#include "frmmain.h"
 #include "squareimage.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-
-#include <array>
-
-constexpr std::array<const char*, 9> kSquareNames = {
-    "TopLeft", "TopMiddle", "TopRight", "MiddleLeft", "MiddleMiddle",
-    "MiddleRight", "BottomLeft", "BottomMiddle", "BottomRight"};
 
 template <typename T = QWidget>
 T* child(const QWidget& window, const char* name)
@@ -27,7 +26,7 @@ T* child(const QWidget& window, const char* name)
 
 inline SquareImage* squareOf(const QWidget& window, int square)
 {
-    return child<SquareImage>(window, kSquareNames[square - 1]);
+    return child<SquareImage>(window, std::string(game::squareName(square)).c_str());
 }
 
 // The board as nine characters from the pictures the squares show: '.', 'X', 'O' or 'W'.
@@ -64,17 +63,48 @@ inline void clickSquare(const QWidget& window, int square)
     QTest::mouseClick(squareOf(window, square), Qt::LeftButton);
 }
 
-// Lets one interval pass on the window's clock: each timer that is due ticks once, in its order.
-inline void tick(FrmMain& window, ManualClock& clock)
-{
-    clock.advanceBy(window.runtime(), std::chrono::milliseconds(50));
-}
+// The main window on a manual clock, shown, with every box it opens answered; active, so that
+// keys reach it, unless asked not to wait for that.
+struct ShownWindow {
+    ManualClock clock;
+    FrmMain window{&clock};
+    BoxAnswerer answerer;
 
-// The human's moves, each followed by one interval, in which the computer answers.
-inline void playMoves(FrmMain& window, ManualClock& clock, const QList<int>& squares)
-{
-    for (int square : squares) {
-        clickSquare(window, square);
-        tick(window, clock);
+    explicit ShownWindow(bool active = true)
+    {
+        window.show();
+        if (active && !QTest::qWaitForWindowActive(&window))
+            qWarning("the main window did not become active: keys will not reach it");
     }
-}
+
+    // Lets one interval pass: each timer that is due ticks once, in its order.
+    void tick() { clock.advanceBy(window.runtime(), std::chrono::milliseconds(50)); }
+
+    // The human's moves, each followed by one interval, in which the computer answers.
+    void play(const QList<int>& squares)
+    {
+        for (int square : squares) {
+            clickSquare(window, square);
+            tick();
+        }
+    }
+
+    // Back from a message box, so that keys reach the window again.
+    void activate()
+    {
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+
+    QWidget* operator[](const char* name) const { return child(window, name); }
+};
+
+// A window test's main: the application in the classic look the windows are drawn in.
+#define WINDOW_TEST_MAIN(TestObject)                                                               \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        QApplication app(argc, argv);                                                              \
+        applyClassicLook(app);                                                                     \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

@@ -16,8 +16,6 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../web"))
 import serve  # noqa: E402  (the web edition's own server)
 
 SITE = os.environ.get("TICTACTOE_SITE", os.path.join(os.path.dirname(__file__), "../../build/web/site"))
-SQUARES = ["TopLeft", "TopMiddle", "TopRight", "MiddleLeft", "MiddleMiddle", "MiddleRight",
-           "BottomLeft", "BottomMiddle", "BottomRight"]
 
 
 def chromium(width=800, height=600, scale=1):
@@ -96,8 +94,12 @@ class PageTest(unittest.TestCase):
             "const done = arguments[arguments.length - 1];"
             "Module.page.idle().then(() => Module.page.advance(arguments[0])).then(done);", ms)
 
+    def square(self, square):
+        """Square 1 to 9, row by row: the page's squares in their order."""
+        return self.driver.find_elements(By.CSS_SELECTOR, ".square")[square - 1]
+
     def click_square(self, square):
-        self.element(SQUARES[square - 1]).click()
+        self.square(square).click()
         self.idle()
 
     def play(self, squares):
@@ -122,5 +124,9 @@ class PageTest(unittest.TestCase):
             " b.querySelector('.prompt').textContent])")]
 
     def close_box(self):
-        self.js("Module.page.boxes.at(-1).querySelector('button').click()")
-        self.idle()
+        """Presses the top box's OK and waits until the game has gone on from it."""
+        self.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1], open = Module.page.boxes.length;"
+            "Module.page.boxes.at(-1).querySelector('button').click();"
+            "(function wait() { if (Module.page.boxes.length < open) Module.page.idle().then(done);"
+            " else setTimeout(wait, 1); })();")

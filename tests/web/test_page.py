@@ -6,7 +6,7 @@ import unittest
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-from browser import SQUARES, PageTest
+from browser import PageTest
 
 TAB_ORDER = ["cmdNewGame", "cmdAbout", "lstP1M", "lstP2M", "Text3", "Text1", "Text2", "lblStatus",
              "BottomRight", "BottomMiddle", "MiddleRight", "BottomLeft", "TopRight", "MiddleMiddle",
@@ -17,7 +17,7 @@ class Design(PageTest):
     def test_start(self):
         self.assertEqual(self.js("return document.title"), "TAVROK Tic-Tac-Toe")
         self.assertEqual(self.js("const r = frmMain.getBoundingClientRect(); return [r.width, r.height]"), [446, 220])
-        self.assertEqual([self.element(s).get_attribute("title") for s in SQUARES],
+        self.assertEqual(self.js("return [...document.querySelectorAll('.square')].map(s => s.title)"),
                          [f"Square {n}" for n in range(1, 10)])
         self.assertEqual(self.squares(), [f"Square {n}, empty" for n in range(1, 10)])
         self.assertEqual(self.status(), "X's Turn")
@@ -86,8 +86,8 @@ class Keyboard(PageTest):
                 "for (const repeat of [false, true, true]) cmdNewGame.dispatchEvent(new KeyboardEvent('keydown',"
                 " {key: 'Enter', repeat, bubbles: true, cancelable: true}))")
         self.idle()
-        self.assertEqual(self.js("return Module.page.announcer.region.textContent"), "New Game.")
-        self.assertEqual(self.js("return Module.page.announcer.count"), 2)
+        self.assertEqual(self.js("return announcements.textContent"), "New Game.")
+        self.assertEqual(self.js("return Module.page.announcements"), 2)
 
 
 class Windows(PageTest):
@@ -116,7 +116,7 @@ class Windows(PageTest):
 
 class ScreenReader(PageTest):
     def said(self):
-        return self.js("return Module.page.announcer.region.textContent")
+        return self.js("return announcements.textContent")
 
     def test_moves_and_results_are_announced(self):
         self.play([5])

@@ -6,7 +6,7 @@
 // QT_SCALE_FACTOR=2; tests/tst_screenshots.cpp proves that the kept pictures are what the
 // current code draws.
 #include "classiclook.h"
-#include "support/scenes.h"
+#include "scenes.h"
 
 #include <QApplication>
 

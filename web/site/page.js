@@ -5,20 +5,6 @@
 
 const Events = { NewGameClick: 10, GetFocasClick: 11, Alarm: 12, BoxClosed: 13 }; // 1-9: squares
 
-const kSquares = ['TopLeft', 'TopMiddle', 'TopRight', 'MiddleLeft', 'MiddleMiddle', 'MiddleRight',
-  'BottomLeft', 'BottomMiddle', 'BottomRight'];
-const kMarkPictures = [null, 'x', 'o', 'owin']; // by the game's marks: empty, X, O, winning O
-const kSpokenMarks = ['empty', 'X', 'O', 'O, winning line'];
-
-// The classic desktop scheme's system colours, by number; other colours are 0x00BBGGRR.
-const kSystemColors = { 1: '#008080', 5: '#ffffff', 6: '#000000', 8: '#000000', 10: '#c0c0c0', 12: '#808080' };
-function cssColor(color) {
-  const oleColor = color >>> 0; // the game's colours are unsigned 32 bits
-  if (oleColor >= 0x80000000) return kSystemColors[oleColor & 0xff] || '#000000';
-  const hex = (n) => ((oleColor >> n) & 0xff).toString(16).padStart(2, '0');
-  return `#${hex(0)}${hex(8)}${hex(16)}`;
-}
-
 const $ = (id) => document.getElementById(id);
 
 // The time the game's timers run on: the page's own clock, with one alarm. A test may ask for a
@@ -50,24 +36,6 @@ class ManualClock {
     }
     this.micros = end;
   }
-}
-
-// Tells a screen reader what happens on the board: each mark placed, the end of a game and a
-// new game. What is said within one event is one message; from the player's X until the
-// computer's answer, messages wait, so that both are heard together.
-class Announcer {
-  constructor(region) { this.region = region; this.pending = ''; this.held = false; this.count = 0; }
-  say(text) { this.pending += (this.pending ? ' ' : '') + text; }
-  hold(held) { this.held = held; }
-  flush() {
-    if (!this.pending) return;
-    const message = document.createElement('p');
-    message.textContent = this.pending;
-    this.pending = '';
-    this.region.replaceChildren(message); // a new node each time: the same words are heard again
-    ++this.count;
-  }
-  eventDone() { if (!this.held) this.flush(); }
 }
 
 // A window inside the page: shown modeless, brought forward when shown again, moved by its
@@ -116,9 +84,8 @@ class Page {
     this.idleWaiters = [];
     this.boxes = [];        // the open message boxes, the last on top
     this.beeps = 0;
-    this.status = $('lblStatus').value;
-    this.squares = kSquares.map($);
-    this.announcer = new Announcer($('announcements'));
+    this.announcements = 0;
+    this.squares = [...document.querySelectorAll('.square')]; // square 1 to 9, row by row
     this.about = new PageWindow($('frmAbout'));
     this.sysInfo = new PageWindow($('frmSysInfo'));
     this.connect();
@@ -153,10 +120,9 @@ class Page {
       // A page without sound goes on silently.
     }
   }
-  drawSquare(square, mark, enabled) {
-    const button = this.squares[square - 1];
+  drawSquare(id, picture, enabled, name) {
+    const button = $(id);
     const image = button.firstElementChild;
-    const picture = kMarkPictures[mark];
     if (picture) {
       image.srcset = `artwork/${picture}.bmp, artwork/${picture}@1.5x.png 1.5x, artwork/${picture}@2x.png 2x, artwork/${picture}@3x.png 3x`;
       image.src = `artwork/${picture}.bmp`;
@@ -165,22 +131,24 @@ class Page {
       image.removeAttribute('src');
     }
     button.disabled = !enabled;
-    const name = `Square ${square}, ${kSpokenMarks[mark]}`;
-    if (button.getAttribute('aria-label') !== name) {
-      button.setAttribute('aria-label', name);
-      if (mark === 1 || mark === 2) this.announcer.say(`${name}.`);
-    }
+    button.setAttribute('aria-label', name);
   }
   drawStatus(text, color) {
     const status = $('lblStatus');
     status.value = text;
-    status.style.background = cssColor(color);
-    if (text !== this.status) {
-      this.status = text;
-      const running = text === "X's Turn" || text === "O's Turn";
-      if (!running) this.announcer.say(text); // how the game ended
-      this.announcer.hold(text === "O's Turn");
-    }
+    status.style.background = color;
+  }
+  setColor(name, color) { document.documentElement.style.setProperty(name, color); }
+  setControlColors(id, back, fore) {
+    $(id).style.background = back;
+    $(id).style.color = fore;
+  }
+  // Each message is a new node of the live region, so that the same words are heard again.
+  announce(message) {
+    const line = document.createElement('p');
+    line.textContent = message;
+    $('announcements').replaceChildren(line);
+    ++this.announcements;
   }
   drawList(id, items) {
     const list = $(id);
@@ -191,7 +159,6 @@ class Page {
     for (let row = list.options.length; row < texts.length; ++row) list.add(new Option(texts[row]));
   }
   openBox(prompt, title, icon) {
-    this.announcer.flush(); // what led to the box is heard before it
     const box = $('msgBoxTemplate').content.firstElementChild.cloneNode(true);
     box.querySelector('.titlebar').textContent = title;
     box.setAttribute('aria-label', title);
@@ -212,11 +179,6 @@ class Page {
     box.style.top = `${Math.max(0, game.top + (game.height - box.offsetHeight) / 2)}px`;
     box.querySelector('button').focus();
   }
-  eventDone(event, taken) {
-    if (event === Events.NewGameClick && taken) this.announcer.say('New Game.');
-    this.announcer.eventDone();
-  }
-
   // ---- what the page hands the game ----
 
   post(event) {
@@ -238,7 +200,8 @@ class Page {
   becameIdle() {
     if (!this.ready) {
       this.ready = true;
-      $('frmMain').removeAttribute('aria-busy');
+      $('frmMain').removeAttribute('aria-busy'); // drawn: it shows, and takes the focus as the window opens
+      $('cmdNewGame').focus();
       performance.mark('playable');
     }
     for (const resolve of this.idleWaiters.splice(0)) resolve();
@@ -267,7 +230,6 @@ class Page {
     $('Picture1').addEventListener('click', (e) => { if (e.target === e.currentTarget) sink(e); });
 
     document.addEventListener('keydown', (e) => this.key(e));
-    $('cmdNewGame').focus();
   }
 
   key(e) {

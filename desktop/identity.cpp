@@ -10,6 +10,7 @@
 // theme takes longer, so it waits until the program has started.
 void applyDesktopIdentity()
 {
+    Q_INIT_RESOURCE(icons); // the library's own resources, which a static library must ask for
     QGuiApplication::setDesktopFileName(kDesktopId);
     QIcon shipped;
     for (int size : {16, 22, 24, 32, 48, 64})
