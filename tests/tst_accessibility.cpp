@@ -265,6 +265,17 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w["cmdNewGame"]); // all nine are skipped
     }
 
+    // Tab on a read-only box leaves its text unselected: a screen reader would only speak the
+    // selection, cut short.
+    void tabSelectsNoText()
+    {
+        ShownWindow w;
+        for (const char* name : {"lblStatus", "Text1"}) {
+            w[name]->setFocus(Qt::TabFocusReason);
+            QVERIFY2(!child<QLineEdit>(w.window, name)->hasSelectedText(), name);
+        }
+    }
+
     void squareShowsFocusMark()
     {
         ShownWindow w;

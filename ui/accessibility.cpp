@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QVariant>
 #include <QWidget>
 
@@ -69,6 +70,51 @@ public:
     }
 };
 
+// The status box and the headings: display-only text. Qt's own interface for line edits reports
+// the text's attributes in empty runs, which a screen reader takes for where the text ends, and so
+// speaks it one letter short; here the whole text is one run. Nothing can be selected.
+class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit TextBoxAccessible(QWidget* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Value ? box()->text() : QAccessibleWidget::text(t); }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = box()->isReadOnly();
+        state.editable = !state.readOnly;
+        return state;
+    }
+
+    QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
+    int characterCount() const override { return int(box()->text().size()); }
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint&) const override { return 0; }
+    void scrollToSubstring(int, int) override {}
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+
+private:
+    QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
+};
+
 // An announcement: a notification, named by its text.
 class AnnouncementAccessible : public QAccessibleObject {
 public:
@@ -90,6 +136,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
 {
     if (className == "FrmMain")
         return new WindowAccessible(static_cast<QWidget*>(object));
+    if (className == "TextBox")
+        return new TextBoxAccessible(static_cast<QWidget*>(object));
     if (className == "PictureBox")
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
     if (className == "QPushButton" && object->objectName() == "GetFocas")
