@@ -12,16 +12,7 @@ private slots:
     void startStateIsTheDesign()
     {
         Game g;
-        QCOMPARE(boardOf(g.form), QString("........."));
-        for (int square = 1; square <= 9; ++square)
-            QVERIFY(g.form.squareEnabled(square));
-        QCOMPARE(statusOf(g.form), kXsTurn);
-        QCOMPARE(g.form.statusBackColor(), 0x80000001u);
-        QVERIFY(g.form.lstP1M().empty());
-        QVERIFY(g.form.lstP2M().empty());
-        QVERIFY(g.form.winCheckEnabled());
-        QVERIFY(g.form.tieCheckEnabled());
-        QCOMPARE(g.form.moveStage(), 1);
+        verifyStartState(g.form);
         QCOMPARE(g.form.squareCount(), 0);
         QCOMPARE(g.form.xCount(), 0);
         QVERIFY(g.toolkit.changes.empty()); // loading touches no control

@@ -57,40 +57,46 @@ private slots:
         QCOMPARE(shownBoard(w.window), QString("........."));
     }
 
-    void computerWinShowsLineStatusRatingAndFreezesBoard()
+    // The end of a game: the box opens over the board already drawn, the status box takes the
+    // window background's colour and its timer stops; a win freezes the board, a tie does not.
+    void gameEnds_data()
     {
+        QTest::addColumn<QList<int>>("moves");
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("computer wins") << QList<int>{5, 9, 7} << "WWW.X.X.X" << kComputerWins << kThreeXs;
+        QTest::newRow("tie") << QList<int>{2, 4, 9, 7, 6} << "OXOXOXXOX" << kTieGame << kTie;
+    }
+    void gameEnds()
+    {
+        QFETCH(QList<int>, moves);
+        QFETCH(QString, board);
+        QFETCH(QString, status);
+        QFETCH(QString, box);
         ShownWindow w;
         QString boardWhileBoxOpen, statusWhileBoxOpen;
         w.answerer.whenShown = [&] {
             boardWhileBoxOpen = shownBoard(w.window);
             statusWhileBoxOpen = statusText(w.window);
         };
-        w.play({5, 9, 7}); // O 1, 2, 3
+        w.play(moves);
 
         QCOMPARE(w.answerer.boxes.size(), 1);
-        QCOMPARE(w.answerer.boxes[0].text, kThreeXs);
+        QCOMPARE(w.answerer.boxes[0].text, box);
         QCOMPARE(w.answerer.boxes[0].title, kRatingsTitle);
         QCOMPARE(w.answerer.boxes[0].icon, QMessageBox::Information);
-        QCOMPARE(boardWhileBoxOpen, QString("WWW.X.X.X")); // drawn before the box opened
-        QCOMPARE(statusWhileBoxOpen, kComputerWins);
+        QCOMPARE(boardWhileBoxOpen, board);
+        QCOMPARE(statusWhileBoxOpen, status);
         QCOMPARE(statusColor(w.window), QColor(255, 255, 255));
-        QVERIFY(!anySquareEnabled(w.window));
-        QVERIFY(!w.window.runtime().timers().enabled(game::TimerSchedule::WinCheck));
-
-        clickSquare(w.window, 4); // a disabled square takes no click
-        QCOMPARE(shownBoard(w.window), QString("WWW.X.X.X"));
-    }
-
-    void tieBeepsAndShowsItsOwnMessage()
-    {
-        ShownWindow w;
-        w.play({2, 4, 9, 7, 6});
-        QCOMPARE(w.answerer.boxes.size(), 1);
-        QCOMPARE(w.answerer.boxes[0].text, kTie);
-        QCOMPARE(statusText(w.window), kTieGame);
-        QCOMPARE(statusColor(w.window), QColor(255, 255, 255));
-        QVERIFY(!w.window.runtime().timers().enabled(game::TimerSchedule::TieCheck));
-        QVERIFY(anySquareEnabled(w.window));
+        const bool won = status == kComputerWins;
+        QCOMPARE(anySquareEnabled(w.window), !won);
+        const auto timer = won ? game::TimerSchedule::WinCheck : game::TimerSchedule::TieCheck;
+        QVERIFY(!w.window.runtime().timers().enabled(timer));
+        if (won) {
+            clickSquare(w.window, 4); // a disabled square takes no click
+            QCOMPARE(shownBoard(w.window), board);
+        }
     }
 
     void newGameRestoresBoard_data()

@@ -38,16 +38,7 @@ private slots:
         const std::size_t changesBefore = g.toolkit.changes.size();
 
         g.form.cmdNewGame_Click();
-        QCOMPARE(boardOf(g.form), QString("........."));
-        for (int square = 1; square <= 9; ++square)
-            QVERIFY(g.form.squareEnabled(square));
-        QCOMPARE(statusOf(g.form), kXsTurn);
-        QCOMPARE(g.form.statusBackColor(), 0x80000001u);
-        QVERIFY(g.form.lstP1M().empty());
-        QVERIFY(g.form.lstP2M().empty());
-        QVERIFY(g.form.winCheckEnabled());
-        QVERIFY(g.form.tieCheckEnabled());
-        QCOMPARE(g.form.moveStage(), 1);
+        verifyStartState(g.form);
         if (xs.isEmpty()) // nothing to restore: no control is touched
             QCOMPARE(g.toolkit.changes.size(), changesBefore);
     }

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 #include <functional>
 #include <string>
@@ -123,4 +124,20 @@ inline QStringList itemsOf(const std::vector<std::string>& list)
 inline QString statusOf(const game::MainForm& form)
 {
     return QString::fromStdString(form.statusText());
+}
+
+// The window as its design starts it: nine empty, enabled squares, "X's Turn" on the desktop
+// colour, empty move lists, both end-of-game timers on and MoveStage 1.
+inline void verifyStartState(const game::MainForm& form)
+{
+    QCOMPARE(boardOf(form), QString("........."));
+    for (int square = 1; square <= 9; ++square)
+        QVERIFY(form.squareEnabled(square));
+    QCOMPARE(statusOf(form), expected::kXsTurn);
+    QCOMPARE(form.statusBackColor(), 0x80000001u);
+    QVERIFY(form.lstP1M().empty());
+    QVERIFY(form.lstP2M().empty());
+    QVERIFY(form.winCheckEnabled());
+    QVERIFY(form.tieCheckEnabled());
+    QCOMPARE(form.moveStage(), 1);
 }
