@@ -1,12 +1,12 @@
 // The game's artwork at the screen's own resolution.
 #include "sharpartwork.h"
 
+#include "artwork.h"
+
 #include <QIconEngine>
 #include <QPainter>
 
 namespace {
-
-constexpr qreal kRatios[] = {1, 1.5, 2, 3};
 
 // Gives each size the picture drawn for it, and reads a picture only when it is first asked
 // for: starting the game decodes none of the sharper variants.
@@ -36,24 +36,12 @@ private:
 
 } // namespace
 
-QString SharpArtwork::path(qreal ratio) const
-{
-    if (ratio == 1)
-        return QString(":/artwork/%1.%2").arg(m_name, m_extension);
-    return QString(":/artwork/%1@%2x.png").arg(m_name).arg(ratio);
-}
-
 QPixmap SharpArtwork::pixmap(qreal devicePixelRatio) const
 {
-    qreal chosen = kRatios[std::size(kRatios) - 1];
-    for (qreal ratio : kRatios) {
-        if (ratio >= devicePixelRatio - 0.01) {
-            chosen = ratio;
-            break;
-        }
-    }
-    QPixmap picture(path(chosen)); // loaded once, then from Qt's pixmap cache
-    picture.setDevicePixelRatio(chosen);
+    const game::ArtworkRatio& drawn = game::artworkRatio(devicePixelRatio);
+    const std::string file = game::artworkFile(m_name.toStdString(), m_extension.toStdString(), drawn);
+    QPixmap picture(":/artwork/" + QString::fromStdString(file)); // loaded once, then from Qt's pixmap cache
+    picture.setDevicePixelRatio(drawn.ratio);
     return picture;
 }
 

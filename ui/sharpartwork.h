@@ -6,8 +6,8 @@
 #include <QString>
 
 // A picture of the design (":/artwork/NAME.EXT") with the variants that tools/artwork draws
-// for sharper screens (":/artwork/NAME@Rx.png", R = 1.5, 2, 3). Each is drawn one to one on
-// the device: at ratio 1 exactly the design's own picture, never one enlarged.
+// for sharper screens (game/artwork.h). Each is drawn one to one on the device: at ratio 1
+// exactly the design's own picture, never one enlarged.
 class SharpArtwork {
 public:
     SharpArtwork() = default;
@@ -23,7 +23,5 @@ public:
     QIcon icon(QSize size) const;
 
 private:
-    QString path(qreal ratio) const;
-
     QString m_name, m_extension;
 };

@@ -8,6 +8,8 @@
 // At ratio R each is drawn afresh from the same shapes at R times the size (NAME@Rx.png),
 // so it is as sharp as the screen; the program icon's variant is drawn at the 40-pixel
 // size at which the About window shows it.
+#include "artwork.h"
+
 #include <QImage>
 #include <QString>
 
@@ -339,10 +341,12 @@ int main(int argc, char** argv)
     writeIcon(folder + "/about.ico", drawAboutIcon(1));
 
     bool ok = true;
-    for (const char* ratio : {"1.5", "2", "3"}) {
-        const double scale = std::stod(ratio);
+    for (const game::ArtworkRatio& drawn : game::kArtworkRatios) {
+        if (drawn.ratio == 1)
+            continue; // the design's own, above
+        const double scale = drawn.ratio;
         const auto png = [&](const char* name, const Image& image) {
-            ok = writePng(folder + "/" + name + "@" + ratio + "x.png", image, palette) && ok;
+            ok = writePng(folder + "/" + game::artworkFile(name, "png", drawn), image, palette) && ok;
         };
         png("x", drawX(scale));
         png("o", drawO(Silver, scale));
