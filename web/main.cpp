@@ -6,6 +6,7 @@
 // waits inside msgBox() for the box to close, and meanwhile the events that come (the other
 // timers' ticks, a second box) are handled from there, as a desktop toolkit does inside a
 // modal box. Only the innermost wait is ever suspended.
+#include "artwork.h"
 #include "colors.h"
 #include "narrator.h"
 #include "runtime.h"
@@ -13,7 +14,7 @@
 #include <emscripten.h>
 
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,12 +46,17 @@ EM_JS(void, pageSetColor, (const char* name, const char* color),
       { Module.page.setColor(UTF8ToString(name), UTF8ToString(color)); });
 EM_JS(void, pageSetControlColors, (const char* id, const char* back, const char* fore),
       { Module.page.setControlColors(UTF8ToString(id), UTF8ToString(back), UTF8ToString(fore)); });
+EM_JS(void, pageSetArtworkRatios, (const char* ratios), { Module.page.setArtworkRatios(UTF8ToString(ratios)); });
 
+// "#rrggbb", written out by hand: the printf family would double the size of the game.
 std::string css(game::OleColor color)
 {
     const game::Rgb rgb = game::rgbOf(color);
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+    std::string text = "#";
+    for (const std::uint8_t part : {rgb.red, rgb.green, rgb.blue}) {
+        text += "0123456789abcdef"[part >> 4];
+        text += "0123456789abcdef"[part & 15];
+    }
     return text;
 }
 
@@ -91,9 +97,14 @@ public:
     }
 
 private:
-    // The colours of the design, and the squares as the game starts them.
+    // The colours of the design, the artwork's variants for sharper screens, and the squares as
+    // the game starts them.
     void paintDesign()
     {
+        std::string ratios;
+        for (const game::ArtworkRatio& drawn : game::kArtworkRatios)
+            ratios += std::string(ratios.empty() ? "" : " ") + std::string(drawn.name);
+        pageSetArtworkRatios(ratios.c_str());
         for (const auto& [name, number] : kStyleColors)
             pageSetColor(name, css(game::systemColor(number)).c_str());
         for (const game::ControlColors& colors : game::kControlColors)

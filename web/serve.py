@@ -6,14 +6,42 @@
 The browser tests use Server to serve the site on a free port of their own."""
 import functools
 import http.server
+import os
 import sys
 import threading
+
+# What the page may do: its own scripts, styles, pictures, fonts and WebAssembly, and nothing
+# from elsewhere; no page may frame it.
+POLICY = ("default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self' data:; "
+          "object-src 'none'; base-uri 'none'; form-action 'self'; frame-ancestors 'none'")
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       ".wasm": "application/wasm", ".webmanifest": "application/manifest+json",
                       ".woff2": "font/woff2", ".ico": "image/vnd.microsoft.icon", ".bmp": "image/bmp"}
+    protocol_version = "HTTP/1.1"  # one connection for all the page's files
+    disable_nagle_algorithm = True  # small answers go out at once
+    timeout = 5  # seconds a client may take to send its request, or keep its connection idle
+
+    def send_head(self):
+        try:
+            return super().send_head()
+        except ValueError:  # a path the file system cannot name, such as one with a NUL byte
+            self.send_error(400, "Bad path")
+            return None
+
+    def list_directory(self, path):
+        self.send_error(404, "File not found")
+        return None
+
+    def end_headers(self):
+        # The page and the worker are asked for afresh each time, so that a new build is seen.
+        if self.path.split("?")[0].endswith(("/", ".html", "sw.js")):
+            self.send_header("Cache-Control", "no-cache")
+        self.send_header("X-Content-Type-Options", "nosniff")
+        self.send_header("Content-Security-Policy", POLICY)
+        super().end_headers()
 
 
 class QuietHandler(Handler):
@@ -21,11 +49,31 @@ class QuietHandler(Handler):
         pass
 
 
+class BoundedServer(http.server.ThreadingHTTPServer):
+    """At most this many connections are served at once; the rest wait to be accepted."""
+
+    workers = 16
+
+    def __init__(self, *args, **kwargs):
+        self.slots = threading.BoundedSemaphore(self.workers)
+        super().__init__(*args, **kwargs)
+
+    def process_request(self, request, client_address):
+        self.slots.acquire()
+        super().process_request(request, client_address)
+
+    def process_request_thread(self, request, client_address):
+        try:
+            super().process_request_thread(request, client_address)
+        finally:
+            self.slots.release()
+
+
 class Server:
     """Serves site on a loopback port in a thread of its own until stopped."""
 
     def __init__(self, site, port=0, handler=QuietHandler):
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(handler, directory=site))
+        self.httpd = BoundedServer(("127.0.0.1", port), functools.partial(handler, directory=site))
         self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
@@ -36,11 +84,22 @@ class Server:
 
 
 def main():
+    usage = __doc__.strip().splitlines()[2].strip()
     if len(sys.argv) not in (2, 3):
-        sys.exit(__doc__.strip().splitlines()[2].strip())
-    port = int(sys.argv[2]) if len(sys.argv) == 3 else 8080
+        sys.exit(f"usage: {usage}")
+    site = sys.argv[1]
+    if not os.path.isdir(site):
+        print(f"serve.py: there is no site folder {site}; build it with scripts/web --build", file=sys.stderr)
+        sys.exit(2)
     try:
-        server = Server(sys.argv[1], port, Handler)
+        port = int(sys.argv[2]) if len(sys.argv) == 3 else 8080
+        if not 0 <= port <= 65535:
+            raise ValueError
+    except ValueError:
+        print(f"serve.py: the port must be a number from 0 to 65535, not {sys.argv[2]}", file=sys.stderr)
+        sys.exit(2)
+    try:
+        server = Server(site, port, Handler)
     except OSError as error:
         sys.exit(f"serve.py: cannot serve on 127.0.0.1:{port}: {error.strerror}")
     print(f"Play at {server.url}  (Ctrl+C stops the server)", flush=True)

@@ -1,11 +1,17 @@
 // The web edition's window. The game itself runs in tictactoe.wasm; this page draws what the
 // game reports, and hands the game the player's events, the clock's alarm and the closing of
 // each message box, one at a time, in the order they came (main.cpp takes the same numbers).
-'use strict';
+// The build puts this script at the head of tictactoe.js, before the game's own part (so it
+// says nothing of strict mode for the whole file; its classes are strict anyway).
 
 const Events = { NewGameClick: 10, GetFocasClick: 11, Alarm: 12, BoxClosed: 13 }; // 1-9: squares
 
 const $ = (id) => document.getElementById(id);
+
+// Where the pointer is coarse (phones, tablets), every window is scaled to the largest size that
+// fits the screen, this far from its edges; with a mouse each keeps its design size.
+const kMargin = 8;
+const coarsePointer = matchMedia('(pointer: coarse)');
 
 // The time the game's timers run on: the page's own clock, with one alarm. A test may ask for a
 // clock that it moves on by hand (?clock=manual), so that nothing waits on real time.
@@ -41,8 +47,9 @@ class ManualClock {
 // A window inside the page: shown modeless, brought forward when shown again, moved by its
 // title bar, closed by its close box.
 class PageWindow {
-  constructor(element) {
+  constructor(element, fit) {
     this.element = element;
+    this.fit = fit;
     element.querySelector('.close').addEventListener('click', () => this.close());
     const bar = element.querySelector('.titlebar');
     bar.addEventListener('pointerdown', (e) => {
@@ -62,6 +69,7 @@ class PageWindow {
   // Shown again while open, it comes forward with the focus, as a window asked to show does.
   show(focus) {
     this.element.hidden = false;
+    this.fit(this.element);
     this.raise();
     if (!this.element.contains(document.activeElement)) focus.focus();
   }
@@ -86,9 +94,45 @@ class Page {
     this.beeps = 0;
     this.announcements = 0;
     this.squares = [...document.querySelectorAll('.square')]; // square 1 to 9, row by row
-    this.about = new PageWindow($('frmAbout'));
-    this.sysInfo = new PageWindow($('frmSysInfo'));
+    this.artworkRatios = [1];
+    this.about = new PageWindow($('frmAbout'), (e) => this.fit(e));
+    this.sysInfo = new PageWindow($('frmSysInfo'), (e) => this.fit(e));
     this.connect();
+  }
+
+  // ---- the windows on the screen ----
+
+  // Scales a window to fit a touch screen, centred on it, or shows it at its design size where
+  // the design puts it; then draws its pictures for the device pixels that it covers.
+  fit(element) {
+    let scale = 1;
+    element.style.transform = '';
+    if (coarsePointer.matches && !element.hidden) {
+      const width = element.offsetWidth, height = element.offsetHeight;
+      scale = Math.min((innerWidth - 2 * kMargin) / width, (innerHeight - 2 * kMargin) / height);
+      element.style.transform = `scale(${scale})`;
+      element.style.left = `${(innerWidth - width * scale) / 2}px`;
+      element.style.top = `${(innerHeight - height * scale) / 2}px`;
+    }
+    element.scale = scale;
+    for (const image of element.querySelectorAll('img[data-artwork]')) this.paint(image);
+  }
+  fitAll() {
+    document.documentElement.classList.toggle('touch', coarsePointer.matches);
+    for (const element of [$('frmMain'), $('frmAbout'), $('frmSysInfo'), ...this.boxes]) this.fit(element);
+  }
+  // The artwork's picture drawn for the ratio of the screen times the window's scale, so that it
+  // stays sharp: its variants are the game's (artwork.h).
+  paint(image) {
+    const [name, extension] = image.dataset.artwork.split('.');
+    if (!name) {
+      image.removeAttribute('srcset');
+      return;
+    }
+    const ratio = devicePixelRatio * (image.closest('[id^=frm], .msgbox').scale || 1);
+    const drawn = this.artworkRatios.find((r) => Number(r) >= ratio - 0.01) || this.artworkRatios.at(-1);
+    const file = drawn === '1' ? `artwork/${name}.${extension}` : `artwork/${name}@${drawn}x.png`;
+    image.srcset = `${file} ${drawn}x`; // the one candidate, with the density it is drawn for
   }
 
   // ---- what the game calls (main.cpp) ----
@@ -102,34 +146,31 @@ class Page {
   }
   now() { return this.clock.now(); }
   setAlarm(when) { this.clock.setAlarm(when); }
+  // A short tone; a page that cannot make a sound (none to be had, or not allowed yet) goes on
+  // silently, and no promise of the sound's is left to fail.
   beep() {
     ++this.beeps;
+    const quiet = () => {};
     try {
       const audio = this.audio || (this.audio = new AudioContext());
-      audio.resume();
+      audio.resume().catch(quiet);
       const tone = audio.createOscillator();
       const volume = audio.createGain();
       tone.type = 'square';
       tone.frequency.value = 800;
       volume.gain.value = 0.05;
       tone.connect(volume).connect(audio.destination);
-      tone.onended = () => audio.suspend(); // the sound card sleeps again at rest
+      tone.onended = () => audio.suspend().catch(quiet); // the sound card sleeps again at rest
       tone.start();
       tone.stop(audio.currentTime + 0.12);
     } catch (e) {
-      // A page without sound goes on silently.
+      quiet(e);
     }
   }
   drawSquare(id, picture, enabled, name) {
     const button = $(id);
-    const image = button.firstElementChild;
-    if (picture) {
-      image.srcset = `artwork/${picture}.bmp, artwork/${picture}@1.5x.png 1.5x, artwork/${picture}@2x.png 2x, artwork/${picture}@3x.png 3x`;
-      image.src = `artwork/${picture}.bmp`;
-    } else {
-      image.removeAttribute('srcset');
-      image.removeAttribute('src');
-    }
+    button.firstElementChild.dataset.artwork = picture && `${picture}.bmp`;
+    this.paint(button.firstElementChild);
     button.disabled = !enabled;
     button.setAttribute('aria-label', name);
   }
@@ -139,6 +180,7 @@ class Page {
     status.style.background = color;
   }
   setColor(name, color) { document.documentElement.style.setProperty(name, color); }
+  setArtworkRatios(ratios) { this.artworkRatios = ratios.split(' '); }
   setControlColors(id, back, fore) {
     $(id).style.background = back;
     $(id).style.color = fore;
@@ -177,6 +219,7 @@ class Page {
     box.style.margin = '0';
     box.style.left = `${Math.max(0, game.left + (game.width - box.offsetWidth) / 2)}px`;
     box.style.top = `${Math.max(0, game.top + (game.height - box.offsetHeight) / 2)}px`;
+    this.fit(box);
     box.querySelector('button').focus();
   }
   // ---- what the page hands the game ----
@@ -200,9 +243,13 @@ class Page {
   becameIdle() {
     if (!this.ready) {
       this.ready = true;
+      this.fitAll();
       $('frmMain').removeAttribute('aria-busy'); // drawn: it shows, and takes the focus as the window opens
       $('cmdNewGame').focus();
       performance.mark('playable');
+      // Only now the service worker starts keeping its copies: during the first visit the
+      // page's own files come first.
+      if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
     }
     for (const resolve of this.idleWaiters.splice(0)) resolve();
   }
@@ -230,6 +277,15 @@ class Page {
     $('Picture1').addEventListener('click', (e) => { if (e.target === e.currentTarget) sink(e); });
 
     document.addEventListener('keydown', (e) => this.key(e));
+    // Turned, resized, or moved to a screen of another density: every window fits afresh.
+    const refit = () => { if (this.ready) this.fitAll(); };
+    addEventListener('resize', refit);
+    coarsePointer.addEventListener('change', refit);
+    const density = () => matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => {
+      refit();
+      density();
+    }, { once: true });
+    density();
   }
 
   key(e) {
@@ -237,11 +293,12 @@ class Page {
     const inAbout = $('frmAbout').contains(e.target);
     const inSysInfo = $('frmSysInfo').contains(e.target);
     const press = (id) => { e.preventDefault(); $(id).click(); };
+    // The access keys go by the key, not by the letter it types: on a Mac, Option+N is a dead
+    // key and Option+A types "å".
     if (e.altKey && !e.ctrlKey && !e.metaKey) {
-      const letter = e.key.toLowerCase();
-      if (inAbout && letter === 's') press('Command2');
-      else if (!inAbout && !inSysInfo && letter === 'n') press('cmdNewGame');
-      else if (!inAbout && !inSysInfo && letter === 'a') press('cmdAbout');
+      if (inAbout && e.code === 'KeyS') press('Command2');
+      else if (!inAbout && !inSysInfo && e.code === 'KeyN') press('cmdNewGame');
+      else if (!inAbout && !inSysInfo && e.code === 'KeyA') press('cmdAbout');
       return;
     }
     if (e.ctrlKey || e.metaKey) return;
@@ -287,23 +344,13 @@ class Page {
   }
 }
 
-// Should the game fail to load or stop (a browser without WebAssembly, a file that could
-// not be fetched), the page says so instead of showing a board that does nothing.
-function stopped(what) {
-  const failure = $('failure');
-  if (!failure.hidden) return;
-  failure.textContent = `The game has stopped: ${what}. Reload the page to play again.`;
-  failure.hidden = false;
-}
-window.addEventListener('error', (e) => {
-  if (e.target instanceof HTMLScriptElement) stopped(`${e.target.src} could not be loaded`);
-  else if (e.error) stopped(e.message);
-}, true);
-window.addEventListener('unhandledrejection', (e) => stopped((e.reason && e.reason.message) || String(e.reason)));
-
-// The game's module finds the page here.
-var Module = { page: new Page(), onAbort: stopped };
-
-if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-  navigator.serviceWorker.register('sw.js').catch(() => {}); // the game plays without it
-}
+// The game's module finds the page here, and the game's code as start.js compiled it; start.js
+// reports should the game stop.
+var Module = {
+  page: new Page(),
+  onAbort: stopped,
+  instantiateWasm(imports, receive) {
+    gameCode.then((code) => receive(new WebAssembly.Instance(code, imports), code));
+    return {};
+  },
+};
