@@ -3,49 +3,43 @@ import json
 import os
 import unittest
 
-from browser import SITE, chromium, quit_chromium, serve_site, wait_until_playable
+from browser import SITE, PageTest, only_in, serve
 
 
-class Offline(unittest.TestCase):
+class Offline(PageTest):
     def setUp(self):
-        self.server = serve_site()
-        self.driver = chromium()
-
-    def tearDown(self):
-        quit_chromium(self.driver)
-        self.server.stop()
+        pass  # each test loads the page itself
 
     def wait_for_worker(self):
-        self.driver.execute_async_script(
-            "const done = arguments[arguments.length - 1];"
-            "navigator.serviceWorker.ready.then(() => { if (navigator.serviceWorker.controller) done();"
-            " else navigator.serviceWorker.addEventListener('controllerchange', done); });")
+        self.js_async("const done = arguments[arguments.length - 1];"
+                      "navigator.serviceWorker.ready.then(() => { if (navigator.serviceWorker.controller) done();"
+                      " else navigator.serviceWorker.addEventListener('controllerchange', done); });")
 
     def test_plays_after_a_reload_with_the_server_gone(self):
-        self.driver.get(self.server.url + "?clock=manual")
+        self.load()
         self.wait_for_worker()
         self.server.stop()
-        self.driver.execute_cdp_cmd("Network.enable", {})
-        self.driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})  # no help from the HTTP cache
-        self.driver.refresh()
-        wait_until_playable(self.driver)
-        self.driver.find_element("id", "MiddleMiddle").click()
-        self.driver.execute_async_script(
-            "const done = arguments[arguments.length - 1];"
-            "Module.page.idle().then(() => Module.page.advance(100)).then(done);")
-        self.assertEqual(self.driver.execute_script("return [...lstP2M.options].map(o => o.text)"), ["1"])
-        # Every file came from the cache, fonts and pictures included.
-        failed = self.driver.execute_script(
-            "return [...document.images].filter(i => i.src && !i.complete).map(i => i.src)"
-            ".concat([...document.fonts].filter(f => f.status == 'error').map(f => f.family))")
-        self.assertEqual(failed, [])
-        self.server = serve_site()  # for tearDown
+        try:
+            if hasattr(self.browser, "cdp"):  # no help from the HTTP cache, where it can be turned off
+                self.browser.cdp("Network.enable")
+                self.browser.cdp("Network.setCacheDisabled", {"cacheDisabled": True})
+            self.load()
+            self.play([5])
+            self.assertEqual(self.moves("lstP2M"), ["1"])
+            # Every file came from the cache, fonts and pictures included.
+            failed = self.js_async(
+                "Promise.all([...document.images].filter(i => i.currentSrc).map(i => i.decode().then(() => [], () => [i.currentSrc])))"
+                ".then(l => arguments[0](l.flat().concat([...document.fonts].filter(f => f.status == 'error')"
+                ".map(f => f.family))));")
+            self.assertEqual(failed, [])
+        finally:
+            self.__class__.server = serve.Server(SITE)  # for the next test, and tearDownClass
 
+    @only_in("chromium")
     def test_installable(self):
-        self.driver.get(self.server.url)
+        self.load()
         self.wait_for_worker()
-        errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
-        self.assertEqual(errors, [])
+        self.assertEqual(self.browser.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
         with open(os.path.join(SITE, "manifest.webmanifest")) as manifest:
             icons = json.load(manifest)["icons"]
         for icon in icons:
