@@ -271,7 +271,7 @@ class PageTest(unittest.TestCase):
 
     def tearDown(self):
         self.assertEqual(self.browser.errors(), [], "the page reported errors")
-        self.assertTrue(self.js("return failure.hidden"), self.js("return failure.textContent"))
+        self.assertTrue(self.js("return !window.failure || failure.hidden"), self.js("return window.failure && failure.textContent"))
 
     def load(self, query=None):
         self.browser.get(self.server.url + (self.query if query is None else query))

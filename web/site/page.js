@@ -132,7 +132,7 @@ class Page {
     const ratio = devicePixelRatio * (image.closest('[id^=frm], .msgbox').scale || 1);
     const drawn = this.artworkRatios.find((r) => Number(r) >= ratio - 0.01) || this.artworkRatios.at(-1);
     const file = drawn === '1' ? `artwork/${name}.${extension}` : `artwork/${name}@${drawn}x.png`;
-    image.srcset = `${file} ${drawn}x`; // the one candidate, with the density it is drawn for
+    image.srcset = `${file}?v=@BUILD@ ${drawn}x`; // this build's, and the density it is drawn for
   }
 
   // ---- what the game calls (main.cpp) ----
@@ -249,7 +249,7 @@ class Page {
       performance.mark('playable');
       // Only now the service worker starts keeping its copies: during the first visit the
       // page's own files come first.
-      if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+      if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js', { scope: './' }).catch(() => {});
     }
     for (const resolve of this.idleWaiters.splice(0)) resolve();
   }

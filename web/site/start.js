@@ -37,6 +37,6 @@ if (location.protocol === 'file:') {
 } else {
   // The game's WebAssembly is compiled as it arrives, while the page is still being read.
   var gameCode = (WebAssembly.compileStreaming
-    ? WebAssembly.compileStreaming(fetch('tictactoe.wasm'))
-    : fetch('tictactoe.wasm').then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+    ? WebAssembly.compileStreaming(fetch('tictactoe.wasm?v=@BUILD@'))
+    : fetch('tictactoe.wasm?v=@BUILD@').then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
 }
