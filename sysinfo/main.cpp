@@ -16,7 +16,8 @@ int main(int argc, char* argv[])
     SingleWindow single("tictactoe-sysinfo");
     if (!single.isFirst()) {
         QCoreApplication app(argc, argv);
-        return single.askFirst() ? 0 : 1;
+        if (single.askFirst(qgetenv("XDG_ACTIVATION_TOKEN")))
+            return 0;
     }
 
     auto guard = std::make_unique<StartupGuard>("tictactoe-sysinfo", "the system information",

@@ -1,10 +1,12 @@
 // The programs as a user starts them: the game's command line, what each says when it cannot
 // start, and the system information program's one window.
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 #include <vector>
 
@@ -33,6 +35,13 @@ Run run(const QString& program, const QStringList& arguments, const QProcessEnvi
     if (!process.waitForFinished(20000))
         qFatal("%s did not end", qPrintable(program));
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+qint64 lockHolder(const QString& file)
+{
+    qint64 pid = 0;
+    QString host, application;
+    return QLockFile(file).getLockInfo(&pid, &host, &application) ? pid : 0;
 }
 
 bool listening(const QString& socket)
@@ -107,31 +116,68 @@ private slots:
                  qPrintable(result.err));
     }
 
-    // However often "Sytem Info..." is clicked, one window shows: each later start asks the
-    // first to come forward and ends. A first program that died leaves nothing in the way.
+    // However often "Sytem Info..." is clicked, one window shows on each display: a later start
+    // asks the first to come forward and ends. Whatever was left in the way (a first program that
+    // died or was stopped; an empty, unreadable or another host's lock) the window shows, for the
+    // start that finds nobody to answer takes the first one's place.
+    void systemInformationShowsOneWindow_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QByteArray>("lock");
+        QTest::newRow("nothing") << "" << QByteArray();
+        QTest::newRow("a first program that died") << "died" << QByteArray();
+        QTest::newRow("a stopped first program") << "stopped" << QByteArray();
+        QTest::newRow("a first program on another display") << "elsewhere" << QByteArray();
+        QTest::newRow("an empty lock") << "lock" << QByteArray("");
+        QTest::newRow("a garbage lock") << "lock" << QByteArray("\x01\x02 no lock at all");
+        QTest::newRow("another host's lock") << "lock" << QByteArray("999999\ntictactoe-sysinfo\nanother-host\n");
+    }
     void systemInformationShowsOneWindow()
     {
-        QProcessEnvironment environment = session(m_runtime.path());
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        const QString socket = m_runtime.filePath("tictactoe-sysinfo.socket");
-        for (int round = 0; round < 2; ++round) {
-            QProcess first;
-            first.setProcessEnvironment(environment);
-            first.start(TICTACTOE_SYSINFO);
-            QTRY_VERIFY_WITH_TIMEOUT(listening(socket), 10000);
-            std::vector<std::unique_ptr<QProcess>> later;
-            for (int i = 0; i < 20; ++i) {
-                later.push_back(std::make_unique<QProcess>());
-                later.back()->setProcessEnvironment(environment);
-                later.back()->start(TICTACTOE_SYSINFO);
+        QFETCH(QString, before);
+        QFETCH(QByteArray, lock);
+        std::vector<std::unique_ptr<QProcess>> started;
+        const auto sysinfo = [&](const char* display) {
+            QProcessEnvironment environment = session(m_runtime.path());
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
+            environment.insert("DISPLAY", display);
+            started.push_back(std::make_unique<QProcess>());
+            started.back()->setProcessEnvironment(environment);
+            started.back()->start(TICTACTOE_SYSINFO);
+            return started.back().get();
+        };
+        const auto socketOn = [this](const char* display) {
+            return m_runtime.filePath(QString("tictactoe-sysinfo-offscreen-_%1.socket").arg(display + 1));
+        };
+        if (before == "died" || before == "stopped" || before == "elsewhere") {
+            QProcess* left = sysinfo(before == "elsewhere" ? ":2" : ":1");
+            QTRY_VERIFY_WITH_TIMEOUT(listening(socketOn(before == "elsewhere" ? ":2" : ":1")), 10000);
+            if (before == "died") {
+                left->kill(); // it dies holding the lock and leaving its socket behind
+                QVERIFY(left->waitForFinished(20000));
             }
-            for (auto& process : later) {
-                QVERIFY(process->waitForFinished(20000));
-                QCOMPARE(process->exitCode(), 0); // the first answered that its window is shown
-            }
-            QCOMPARE(first.state(), QProcess::Running);
-            first.kill(); // dies holding the lock and leaving its socket behind
-            QVERIFY(first.waitForFinished(20000));
+            if (before == "stopped")
+                ::kill(pid_t(left->processId()), SIGSTOP);
+        }
+        if (before == "lock") {
+            QFile file(m_runtime.filePath("tictactoe-sysinfo-offscreen-_1.lock"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(lock);
+        }
+
+        QProcess* first = sysinfo(":1");
+        QTRY_COMPARE_WITH_TIMEOUT(lockHolder(m_runtime.filePath("tictactoe-sysinfo-offscreen-_1.lock")), first->processId(), 10000);
+        for (int i = 0; i < 10; ++i)
+            sysinfo(":1");
+        for (std::size_t i = started.size() - 10; i < started.size(); ++i) {
+            QVERIFY(started[i]->waitForFinished(20000));
+            QCOMPARE(started[i]->exitCode(), 0); // the first answered that its window is shown
+        }
+        QCOMPARE(first->state(), QProcess::Running); // and shows it still
+        for (auto& process : started) {
+            ::kill(pid_t(process->processId()), SIGCONT);
+            process->kill();
+            process->waitForFinished(20000);
         }
     }
 

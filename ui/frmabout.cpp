@@ -1,6 +1,7 @@
 // The About window: built from its design when shown, discarded when closed.
 #include "frmabout.h"
 
+#include "activationtoken.h"
 #include "buttonkeys.h"
 #include "classiclook.h"
 #include "programstarter.h"
@@ -8,7 +9,9 @@
 #include "sharpartwork.h"
 #include "ui_frmabout.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::frmAbout>())
 {
@@ -38,17 +41,21 @@ void FrmAbout::Command1_Click()
     close();
 }
 
-// Starts the system's version program and does not wait for it. When it cannot be started
-// the player is told what was not found, and the About window and the game carry on.
+// Starts the system's version program and does not wait for it; on Wayland, first with a token
+// for this press, so that its window may come forward. When it cannot be started, or shows no
+// window at all, the player is told why, and the About window and the game carry on.
 void FrmAbout::Command2_Click()
 {
-    try {
-        [[maybe_unused]] const qint64 taskId = ProgramStarter::shell("C:\\windows\\winver.exe", 1);
-    } catch (const game::RuntimeError& error) {
-        QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        QString("The system information program could not be started.\n\n%1")
-                            .arg(QString::fromStdString(error.description())),
-                        QMessageBox::Ok, this);
-        box.exec();
-    }
+    ActivationToken::request(windowHandle(), [about = QPointer<FrmAbout>(this)](const QByteArray& token) {
+        const auto tell = [about](const QString& why) {
+            QMessageBox box(QMessageBox::Warning, about ? about->windowTitle() : QApplication::applicationName(),
+                            "The system information program could not be started.\n\n" + why, QMessageBox::Ok, about);
+            box.exec();
+        };
+        try {
+            [[maybe_unused]] const qint64 taskId = ProgramStarter::shell("C:\\windows\\winver.exe", 1, token, tell);
+        } catch (const game::RuntimeError& error) {
+            tell(QString::fromStdString(error.description()));
+        }
+    });
 }

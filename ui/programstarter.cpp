@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QStringList>
 
+#include <csignal>
 #include <filesystem>
 #include <system_error>
 
@@ -99,13 +101,36 @@ QString ProgramStarter::resolve(const QString& path)
     notFound(path);
 }
 
-qint64 ProgramStarter::shell(const QString& path, int /*windowStyle: the program opens its own window normally*/)
+// The program is watched, not waited for: its process object lives until it ends, and is never
+// destroyed while it runs, so that the program stays open when the game ends. It reads nothing,
+// and what it writes to its error stream is kept for the player, in case it shows no window; it
+// ignores a broken pipe, should the game end first.
+qint64 ProgramStarter::shell(const QString& path, int /*windowStyle: a normal window that takes the focus*/,
+                             const QByteArray& activationToken, std::function<void(const QString&)> noWindow)
 {
     const QString file = resolve(path);
-    QProcess process;
-    process.setProgram(file);
-    qint64 pid = 0;
-    if (!process.startDetached(&pid))
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (QGuiApplication::platformName() == "wayland")
+        environment.remove("DESKTOP_STARTUP_ID"); // X11's startup notification means nothing here
+    if (!activationToken.isEmpty())
+        environment.insert("XDG_ACTIVATION_TOKEN", QString::fromUtf8(activationToken));
+    auto* process = new QProcess;
+    process->setProgram(file);
+    process->setProcessEnvironment(environment);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setChildProcessModifier([] { std::signal(SIGPIPE, SIG_IGN); });
+    QObject::connect(process, &QProcess::finished, process, [process, noWindow](int status, QProcess::ExitStatus how) {
+        if ((status != 0 || how != QProcess::NormalExit) && noWindow) {
+            const QString said = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
+            noWindow(said.isEmpty() ? QString("It ended with status %1.").arg(status) : said);
+        }
+        process->deleteLater();
+    });
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
         throw game::RuntimeError(75, "Path/File access error: " + file.toStdString());
-    return pid;
+    }
+    return process->processId();
 }
