@@ -16,10 +16,12 @@ const char* g_showing = "";
 QByteArray g_platform;
 bool g_needsDisplay = true;
 QtMessageHandler g_previous = nullptr;
+bool g_noWaylandPlugin = false;
 
 void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type != QtFatalMsg) {
+        g_noWaylandPlugin = g_noWaylandPlugin || message.startsWith("Could not find the Qt platform plugin \"wayland\"");
         g_previous(type, context, message);
         return;
     }
@@ -29,6 +31,11 @@ void handle(QtMsgType type, const QMessageLogContext& context, const QString& me
     if (g_needsDisplay && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         std::fprintf(stderr, "%s: no display to show %s on; run it on a desktop, or set DISPLAY or "
                              "WAYLAND_DISPLAY.\n", g_programName, g_showing);
+    // Qt says to reinstall the program; what is missing is Qt's own plugin for Wayland desktops.
+    if (g_noWaylandPlugin)
+        std::fprintf(stderr, "%s: this is a Wayland desktop, and Qt's Wayland platform plugin is not installed: "
+                             "install the package qt6-wayland (sudo apt install qt6-wayland), or, where the desktop "
+                             "offers XWayland, run it with QT_QPA_PLATFORM=xcb.\n", g_programName);
     std::_Exit(1);
 }
 

@@ -6,8 +6,8 @@
 
 // Hold one while the QApplication is constructed. Qt ends the program when no platform
 // plugin can start, with a message of its own; the guard prints that message after the
-// program's name, adds the one thing to do when there is simply no display, and exits with
-// status 1 instead of aborting.
+// program's name, adds the one thing to do when there is simply no display, or when Qt's
+// Wayland plugin is missing on a Wayland desktop, and exits with status 1 instead of aborting.
 class StartupGuard {
 public:
     // `showing` completes "no display to show ... on"; `platform` is the platform plugin asked

@@ -1,5 +1,7 @@
 // The programs as a user starts them: the game's command line, what each says when it cannot
 // start, and the system information program's one window.
+#include <QDir>
+#include <QLibraryInfo>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
@@ -105,6 +107,28 @@ private slots:
         QCOMPARE(result.err.contains("Usage: "), exitCode == 2);
         if (exitCode == 1)
             QVERIFY2(result.err.contains("Tic-Tac-Toe: This application failed to start"), qPrintable(result.err));
+    }
+
+    // On a Wayland desktop without Qt's Wayland plugin (and no X server), Qt would only say to
+    // reinstall the game: the game names the package that is missing. (A copy of the game whose
+    // qt.conf shows it no platform plugins but X11's.)
+    void missingWaylandPluginIsNamed()
+    {
+        QTemporaryDir copy;
+        QVERIFY(QDir().mkpath(copy.filePath("plugins/platforms")));
+        QVERIFY(QFile::link(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqxcb.so",
+                            copy.filePath("plugins/platforms/libqxcb.so")));
+        QVERIFY(QFile::copy(TICTACTOE_GAME, copy.filePath("Tic-Tac-Toe")));
+        QFile conf(copy.filePath("qt.conf"));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[Paths]\nPlugins = " + QFile::encodeName(copy.filePath("plugins")) + "\n");
+        conf.close();
+        QProcessEnvironment environment = session(m_runtime.path());
+        environment.insert("XDG_SESSION_TYPE", "wayland");
+        environment.insert("WAYLAND_DISPLAY", "wayland-tictactoe-test");
+        const Run result = run(copy.filePath("Tic-Tac-Toe"), {}, environment);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("install the package qt6-wayland"), qPrintable(result.err));
     }
 
     // Each program names itself and what it would have shown.

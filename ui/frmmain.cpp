@@ -4,6 +4,7 @@
 #include "aboutform.h"
 #include "alarmclock.h"
 #include "announcement.h"
+#include "bell.h"
 #include "boardkeys.h"
 #include "buttonkeys.h"
 #include "classiclook.h"
@@ -11,7 +12,6 @@
 #include "sharpartwork.h"
 #include "ui_frmmain.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace {
@@ -90,7 +90,7 @@ void FrmMain::msgBox(const std::string& prompt, game::BoxIcon icon, const std::s
 
 void FrmMain::beep()
 {
-    QApplication::beep();
+    ringBell();
 }
 
 // The square's name tells its mark; screen readers do not speak a name that changes under the
