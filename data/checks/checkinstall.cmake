@@ -16,8 +16,6 @@ set(expected
     usr/games/Tic-Tac-Toe
     usr/libexec/tictactoe/tictactoe-sysinfo
     usr/share/applications/${id}.desktop
-    usr/share/doc/tictactoe/changelog.gz
-    usr/share/doc/tictactoe/copyright
     usr/share/icons/hicolor/128x128/apps/${id}.png
     usr/share/icons/hicolor/16x16/apps/${id}.png
     usr/share/icons/hicolor/22x22/apps/${id}.png
@@ -27,8 +25,7 @@ set(expected
     usr/share/icons/hicolor/48x48/apps/${id}.png
     usr/share/icons/hicolor/64x64/apps/${id}.png
     usr/share/icons/hicolor/scalable/apps/${id}.svg
-    usr/share/lintian/overrides/tictactoe
-    usr/share/man/man6/Tic-Tac-Toe.6.gz
+    usr/share/man/man6/Tic-Tac-Toe.6
     usr/share/metainfo/${id}.metainfo.xml)
 if(NOT installed STREQUAL expected)
     message(FATAL_ERROR "installed:\n${installed}\nexpected:\n${expected}")
