@@ -1,12 +1,12 @@
 // The About window: built from its design when shown, discarded when closed.
 #include "frmabout.h"
 
-#include "activationtoken.h"
 #include "buttonkeys.h"
 #include "classiclook.h"
 #include "programstarter.h"
 #include "runtimeerror.h"
 #include "sharpartwork.h"
+#include "waylandsession.h"
 #include "ui_frmabout.h"
 
 #include <QApplication>
@@ -46,7 +46,7 @@ void FrmAbout::Command1_Click()
 // window at all, the player is told why, and the About window and the game carry on.
 void FrmAbout::Command2_Click()
 {
-    ActivationToken::request(windowHandle(), [about = QPointer<FrmAbout>(this)](const QByteArray& token) {
+    requestActivationToken(windowHandle(), [about = QPointer<FrmAbout>(this)](const QByteArray& token) {
         const auto tell = [about](const QString& why) {
             QMessageBox box(QMessageBox::Warning, about ? about->windowTitle() : QApplication::applicationName(),
                             "The system information program could not be started.\n\n" + why, QMessageBox::Ok, about);

@@ -1,5 +1,5 @@
 # Installs the build into a scratch DESTDIR and checks what lands where, and that the game
-# finds the system information program from its installed folder.
+# finds the system information program and its Wayland module from their installed folders.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${OUT})
 execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${OUT}
@@ -14,6 +14,7 @@ list(SORT installed)
 set(id org.tavrok.tictactoe)
 set(expected
     usr/games/Tic-Tac-Toe
+    usr/${LIBDIR}/tictactoe/tictactoe-wayland.so
     usr/libexec/tictactoe/tictactoe-sysinfo
     usr/share/applications/${id}.desktop
     usr/share/icons/hicolor/128x128/apps/${id}.png
@@ -31,9 +32,10 @@ if(NOT installed STREQUAL expected)
     message(FATAL_ERROR "installed:\n${installed}\nexpected:\n${expected}")
 endif()
 
-# The game looks for the program in this folder relative to its own.
-set(found ${OUT}/usr/games/${LIBEXEC_FROM_BIN}/tictactoe-sysinfo)
-execute_process(COMMAND test -x ${found} RESULT_VARIABLE notExecutable)
-if(notExecutable)
-    message(FATAL_ERROR "the installed game would not find ${found}")
-endif()
+# The game looks for the program and its module in these folders relative to its own.
+foreach(found "-x;${OUT}/usr/games/${LIBEXEC_FROM_BIN}/tictactoe-sysinfo" "-f;${OUT}/usr/games/${MODULES_FROM_BIN}/tictactoe-wayland.so")
+    execute_process(COMMAND test ${found} RESULT_VARIABLE missing)
+    if(missing)
+        message(FATAL_ERROR "the installed game would not find ${found}")
+    endif()
+endforeach()

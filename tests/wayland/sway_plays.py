@@ -5,7 +5,7 @@ its fixed size, plays a game to the computer's win by clicks and keys, rings the
 (a playback stream reaches the sound server), and a second "Sytem Info..." brings the system
 information window to the front, with the focus.
 
-    sway_plays.py GAME SYSINFO      exit status 0 when every check holds
+    sway_plays.py GAME SYSINFO MODULE      exit status 0 when every check holds
 
 sway refuses to run as root: run as root, everything runs as the user nobody.
 Needs (Debian): sway wtype pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop."""
@@ -124,7 +124,7 @@ def main():
     home = tempfile.mkdtemp(prefix="sway-plays-")
     programs = tempfile.mkdtemp(prefix="sway-plays-programs-")
     os.chmod(programs, 0o755)
-    for program in sys.argv[1:3]:  # where the user may run them, each beside the other
+    for program in sys.argv[1:4]:  # where the user may run them, each beside the others
         shutil.copy(program, programs)
     game = os.path.join(programs, os.path.basename(sys.argv[1]))
     desktop = Desktop(home)

@@ -51,10 +51,10 @@ private:
 
 void ActivationToken::request(QWindow* window, std::function<void(const QByteArray&)> ready)
 {
-    static Activation* activation = QGuiApplication::platformName() == "wayland" ? new Activation : nullptr;
+    static Activation* const activation = new Activation;
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
     auto* surface = window && native ? static_cast<::wl_surface*>(native->nativeResourceForWindow("surface", window)) : nullptr;
-    if (!activation || !activation->isActive() || !surface) {
+    if (!activation->isActive() || !surface) {
         ready({});
         return;
     }

@@ -12,8 +12,8 @@ class QWindow;
 namespace ActivationToken {
 
 // Asks the compositor for a token for the latest press in `window`, and calls `ready` with it
-// once it comes, or with none, at once, where there is no such protocol (X11 has startup
-// notification instead) or the compositor does not offer it.
+// once it comes, or with none when the compositor does not offer the protocol or does not
+// answer in time.
 void request(QWindow* window, std::function<void(const QByteArray&)> ready);
 
 } // namespace ActivationToken
