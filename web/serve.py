@@ -68,6 +68,11 @@ class BoundedServer(http.server.ThreadingHTTPServer):
         finally:
             self.slots.release()
 
+    def handle_error(self, request, client_address):
+        # A browser that closes a connection it no longer needs is no error of the server's.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
 
 class Server:
     """Serves site on a loopback port in a thread of its own until stopped."""

@@ -1,10 +1,14 @@
 """The local server holds against a slow or hostile client, and says what is wrong with how it
 was started."""
+import contextlib
+import io
 import os
 import socket
+import struct
 import subprocess
 import sys
 import threading
+import time
 import unittest
 import urllib.error
 import urllib.request
@@ -60,6 +64,19 @@ class Serving(unittest.TestCase):
             client.settimeout(5)
             self.assertEqual(client.recv(1), b"", "the server closes a connection that says nothing")
             client.close()
+
+    def test_a_client_that_drops_its_connection_is_no_error(self):
+        before = threading.active_count()
+        errors = io.StringIO()
+        with contextlib.redirect_stderr(errors):
+            client = socket.create_connection(self.address)
+            client.sendall(b"GET / HTTP/1.1\r\n")
+            client.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+            client.close()  # reset, halfway through its request
+            deadline = time.monotonic() + 5
+            while threading.active_count() > before and time.monotonic() < deadline:
+                time.sleep(0.01)  # until the server has let that connection go
+        self.assertEqual(errors.getvalue(), "")
 
     def test_a_wrong_start_says_why(self):
         for arguments, says in [([SITE, "abc"], "the port must be a number"), ([SITE, "70000"], "the port must be a number"),
