@@ -4,7 +4,9 @@ playable board (the page's "playable" mark, set when the game has loaded and wai
 player's first event), on a first visit (nothing cached, no service worker) and on a second
 visit of the same browser (the service worker serves every file); and, in the same runs from
 the same server, the first visit of a floor page: nine buttons that are playable as soon as
-they are parsed; each in a fresh browser. Also the bytes the first visit loads. Prints one line per run and the medians.
+they are parsed, and of the same page with one one-line script of its own (what any page that
+runs a script from its server pays before the first line runs); each in a fresh browser.
+Also the bytes the first visit loads. Prints one line per run and the medians.
 
     bench/web.py --site build/web/site [--repeats N]
 """
@@ -34,6 +36,7 @@ FLOOR = """<!DOCTYPE html>
 """ + "".join(f"<button>{n}</button>" for n in range(1, 10)) + """
 </body></html>
 """
+FLOOR_WITH_SCRIPT = FLOOR.replace("</body>", '<script src="floor.js"></script></body>')
 
 
 def visit(browser, url):
@@ -48,17 +51,20 @@ def main():
     args = parser.parse_args()
     folder = tempfile.mkdtemp(prefix="tictactoe-bench-")
     shutil.copytree(args.site, folder, dirs_exist_ok=True)
-    with open(os.path.join(folder, "floor.html"), "w") as floor:
-        floor.write(FLOOR)
+    for name, text in (("floor.html", FLOOR), ("floor-script.html", FLOOR_WITH_SCRIPT),
+                       ("floor.js", "document.body.dataset.ran = 'yes';\n")):
+        with open(os.path.join(folder, name), "w") as file:
+            file.write(text)
     server = serve.Server(folder)
-    first, second, floors, weight = [], [], [], []
+    first, second, floors, scripted, weight = [], [], [], [], []
     try:
         for run in range(args.repeats):
-            for page in ("floor", "game") if run % 2 else ("game", "floor"):
+            pages = ["game", "floor", "floor-script"]
+            for page in pages[run % 3:] + pages[:run % 3]:
                 browser = Chromium()
                 try:
-                    if page == "floor":
-                        floors.append(visit(browser, server.url + "floor.html")[0])
+                    if page != "game":
+                        (floors if page == "floor" else scripted).append(visit(browser, server.url + page + ".html")[0])
                         continue
                     ms, loaded = visit(browser, server.url)
                     browser.js_async("navigator.serviceWorker.ready.then(arguments[arguments.length - 1])")
@@ -68,7 +74,7 @@ def main():
                 finally:
                     browser.quit()
             print(f"run {run + 1}: first visit {first[-1]:.1f} ms, second visit {second[-1]:.1f} ms, "
-                  f"floor page {floors[-1]:.1f} ms, {weight[-1]} bytes loaded", flush=True)
+                  f"floor page {floors[-1]:.1f} ms, with a script {scripted[-1]:.1f} ms, {weight[-1]} bytes loaded", flush=True)
     finally:
         server.stop()
         shutil.rmtree(folder, ignore_errors=True)
@@ -77,6 +83,8 @@ def main():
     print("|---|---:|---:|---:|")
     print(f"| navigation to playable, first visit (ms) | {statistics.median(first):.1f} | "
           f"{statistics.median(floors):.1f} | {statistics.median(first) / statistics.median(floors):.2f} |")
+    print(f"| floor page with one script, first visit (ms) | | {statistics.median(scripted):.1f} | "
+          f"{statistics.median(first) / statistics.median(scripted):.2f} |")
     print(f"| navigation to playable, second visit (ms) | {statistics.median(second):.1f} | | |")
     print(f"| bytes loaded by the first visit (uncompressed) | {int(statistics.median(weight))} | | |")
 
