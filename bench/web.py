@@ -2,30 +2,37 @@
 """Measures the web edition in headless Debian chromium: the time from navigation to a
 playable board (the page's "playable" mark, set when the game has loaded and waits for the
 player's first event), on a first visit (nothing cached, no service worker) and on a second
-visit of the same browser (the service worker serves every file); and, in the same runs from
-the same server, the first visit of a floor page: nine buttons that are playable as soon as
-they are parsed, and of the same page with one one-line script of its own (what any page that
-runs a script from its server pays before the first line runs); each in a fresh browser.
-Also the bytes the first visit loads. Prints one line per run and the medians.
+visit (the service worker serves every file). In the same runs, from the same server, it
+measures the first visit of three pages that place the game's time: a floor page of nine
+buttons, playable as soon as it is read; the same page with one one-line script of its own
+(what any page that runs a script from its server pays); and the game's window without its
+scripts (what its markup, style and font cost). Also the bytes the first visit loads.
+Prints one line per run and the medians.
+
+The browser is already running, as a player's is when they open the page: before each first
+visit it is cleared of the site's cache, storage and service worker, so that the times are the
+page's own and not the browser's start.
 
     bench/web.py --site build/web/site [--repeats N]
 """
 import argparse
 import os
+import re
 import shutil
 import statistics
 import sys
 import tempfile
+import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../tests/web"))
 from browser import Chromium, serve  # noqa: E402
 
-# The game's page marks "playable"; the floor page is playable once it is read.
+# The game's page marks "playable" (arguments[0] is true); the others are playable once they are read.
 PLAYABLE = """
-const done = arguments[arguments.length - 1];
+const [marked, done] = arguments;
 (function wait() {
   const mark = performance.getEntriesByName('playable')[0], page = performance.getEntriesByType('navigation')[0];
-  const at = mark ? mark.startTime : page.domContentLoadedEventEnd;
+  const at = marked ? mark && mark.startTime : page.domContentLoadedEventEnd;
   if (at) done([at, [page].concat(performance.getEntriesByType('resource')).reduce((s, e) => s + e.decodedBodySize, 0)]);
   else setTimeout(wait, 5);
 })();
@@ -37,11 +44,22 @@ FLOOR = """<!DOCTYPE html>
 </body></html>
 """
 FLOOR_WITH_SCRIPT = FLOOR.replace("</body>", '<script src="floor.js"></script></body>')
+PAGES = {"game": "", "floor": "floor.html", "floor with a script": "floor-script.html", "window": "window.html"}
 
 
-def visit(browser, url):
+def window_without_scripts(index):
+    """The game's page as it is read, without what runs: its scripts and the WebAssembly's preload."""
+    return re.sub(r'<script src=.*?</script>\n|<link rel="preload" href="tictactoe\.wasm[^>]*>\n', "", index)
+
+
+def first_visit(browser, url):
+    browser.get("about:blank")
+    browser.cdp("Network.clearBrowserCache")
+    origin = "/".join(url.split("/")[:3])
+    browser.cdp("Storage.clearDataForOrigin", {"origin": origin, "storageTypes": "all"})
+    time.sleep(0.3)  # the browser's own work for the clearing is done before the page is asked for
     browser.get(url)
-    return browser.js_async(PLAYABLE)
+    return browser.js_async(PLAYABLE, url.endswith("/"))
 
 
 def main():
@@ -51,42 +69,43 @@ def main():
     args = parser.parse_args()
     folder = tempfile.mkdtemp(prefix="tictactoe-bench-")
     shutil.copytree(args.site, folder, dirs_exist_ok=True)
+    with open(os.path.join(folder, "index.html")) as file:
+        window = window_without_scripts(file.read())
     for name, text in (("floor.html", FLOOR), ("floor-script.html", FLOOR_WITH_SCRIPT),
-                       ("floor.js", "document.body.dataset.ran = 'yes';\n")):
+                       ("floor.js", "document.body.dataset.ran = 'yes';\n"), ("window.html", window)):
         with open(os.path.join(folder, name), "w") as file:
             file.write(text)
     server = serve.Server(folder)
-    first, second, floors, scripted, weight = [], [], [], [], []
+    browser = Chromium()
+    times = {page: [] for page in PAGES}
+    second, weight = [], []
     try:
         for run in range(args.repeats):
-            pages = ["game", "floor", "floor-script"]
-            for page in pages[run % 3:] + pages[:run % 3]:
-                browser = Chromium()
-                try:
-                    if page != "game":
-                        (floors if page == "floor" else scripted).append(visit(browser, server.url + page + ".html")[0])
-                        continue
-                    ms, loaded = visit(browser, server.url)
-                    browser.js_async("navigator.serviceWorker.ready.then(arguments[arguments.length - 1])")
-                    first.append(ms)
+            order = list(PAGES)[run % len(PAGES):] + list(PAGES)[:run % len(PAGES)]
+            for page in order:
+                ms, loaded = first_visit(browser, server.url + PAGES[page])
+                times[page].append(ms)
+                if page == "game":
                     weight.append(loaded)
-                    second.append(visit(browser, server.url)[0])
-                finally:
-                    browser.quit()
-            print(f"run {run + 1}: first visit {first[-1]:.1f} ms, second visit {second[-1]:.1f} ms, "
-                  f"floor page {floors[-1]:.1f} ms, with a script {scripted[-1]:.1f} ms, {weight[-1]} bytes loaded", flush=True)
+                    browser.js_async("navigator.serviceWorker.ready.then(arguments[arguments.length - 1])")
+                    browser.get(server.url)
+                    second.append(browser.js_async(PLAYABLE, True)[0])
+            print(f"run {run + 1}: " + ", ".join(f"{page} {times[page][-1]:.1f} ms" for page in PAGES)
+                  + f", second visit {second[-1]:.1f} ms, {weight[-1]} bytes loaded", flush=True)
     finally:
+        browser.quit()
         server.stop()
         shutil.rmtree(folder, ignore_errors=True)
+    medians = {page: statistics.median(values) for page, values in times.items()}
     print()
-    print(f"| medians of {args.repeats} runs | web edition | floor page | web / floor |")
-    print("|---|---:|---:|---:|")
-    print(f"| navigation to playable, first visit (ms) | {statistics.median(first):.1f} | "
-          f"{statistics.median(floors):.1f} | {statistics.median(first) / statistics.median(floors):.2f} |")
-    print(f"| floor page with one script, first visit (ms) | | {statistics.median(scripted):.1f} | "
-          f"{statistics.median(first) / statistics.median(scripted):.2f} |")
-    print(f"| navigation to playable, second visit (ms) | {statistics.median(second):.1f} | | |")
-    print(f"| bytes loaded by the first visit (uncompressed) | {int(statistics.median(weight))} | | |")
+    print(f"| medians of {args.repeats} runs, first visit | navigation to playable (ms) | / floor page |")
+    print("|---|---:|---:|")
+    for page, label in (("game", "the game"), ("floor", "floor page"), ("floor with a script", "floor page with one script"),
+                        ("window", "the game's window without its scripts")):
+        print(f"| {label} | {medians[page]:.1f} | {medians[page] / medians['floor']:.2f} |")
+    print()
+    print(f"Second visit, navigation to playable: {statistics.median(second):.1f} ms. "
+          f"Bytes the first visit loads before it is playable (uncompressed): {int(statistics.median(weight))}.")
 
 
 if __name__ == "__main__":
