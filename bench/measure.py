@@ -5,7 +5,9 @@ For each program and each repeat: the time from starting it to its window being 
 (from the X server's MapNotify event), its resident memory 1 s later, and its CPU time and
 voluntary context switches (wakeups) over 10 s of idle; for the game also in a won game,
 reached by clicking the squares through XTEST and answering the ratings box, measured from
-1 s after the box has closed. Prints a table of medians and ratios.
+1 s after the box has closed. Start-up varies most from one launch to the next, so each
+repeat also starts each program STARTS more times, for its start-up alone. Prints a table of
+medians and ratios.
 """
 import argparse
 import os
@@ -18,6 +20,7 @@ from Xlib import X, XK, display
 from Xlib.ext import xtest
 
 IDLE_SECONDS = 10
+STARTS = 4  # launches per repeat and program that measure start-up alone
 
 
 def wait_for_map(d, timeout):
@@ -117,16 +120,32 @@ def win_a_game(d, window):
         raise RuntimeError("the ratings box did not close")
 
 
-def run_once(d, program, won_game):
+def launch(d, program):
+    """Starts program; returns it, its window and the milliseconds until that was mapped."""
     start = time.perf_counter()
     process = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    window = wait_for_map(d, 20)
+    mapped = time.perf_counter()
+    if window is None:
+        process.kill()
+        process.wait()
+        raise RuntimeError(f"{program} mapped no window")
+    return process, window, (mapped - start) * 1000
+
+
+def start_once(d, program):
+    process, window, ms = launch(d, program)
+    process.terminate()
+    process.wait()
+    wait_for_unmap(d, window, 5)
+    return ms
+
+
+def run_once(d, program, won_game):
+    process, window, start_ms = launch(d, program)
     try:
-        window = wait_for_map(d, 20)
-        mapped = time.perf_counter()
-        if window is None:
-            raise RuntimeError(f"{program} mapped no window")
         time.sleep(1)
-        result = {"start_ms": (mapped - start) * 1000, "rss_kib": resident_kib(process.pid)}
+        result = {"start_ms": start_ms, "rss_kib": resident_kib(process.pid)}
         result["idle_cpu_ms"], result["idle_wakeups"] = idle(process.pid)
         if won_game:
             win_a_game(d, window)
@@ -159,18 +178,27 @@ def main():
     d.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
     d.sync()
     runs = {"game": [], "baseline": []}
+    starts = {"game": [], "baseline": []}
     for repeat in range(args.repeats):
         # Alternate which goes first, so neither always meets a warmer cache.
         order = [("game", args.game), ("baseline", args.baseline)]
+        for launches in range(STARTS):
+            for name, program in order if (repeat + launches) % 2 == 0 else reversed(order):
+                starts[name].append(start_once(d, program))
         for name, program in order if repeat % 2 == 0 else reversed(order):
             runs[name].append(run_once(d, program, won_game=name == "game"))
+            starts[name].append(runs[name][-1]["start_ms"])
             print(f"repeat {repeat + 1}/{args.repeats}: {name} {runs[name][-1]}", flush=True)
 
     print()
     print(f"{'medians of ' + str(args.repeats) + ' runs':45} {'game':>10} {'baseline':>10} {'ratio':>7}")
     for key, label in ROWS:
-        game = statistics.median(r[key] for r in runs["game"])
-        base = statistics.median(r[key] for r in runs["baseline"])
+        if key == "start_ms":
+            game, base = statistics.median(starts["game"]), statistics.median(starts["baseline"])
+            label += f", {len(starts['game'])} launches"
+        else:
+            game = statistics.median(r[key] for r in runs["game"])
+            base = statistics.median(r[key] for r in runs["baseline"])
         ratio = f"{game / base:.2f}" if base else "-"
         print(f"{label:45} {game:10.1f} {base:10.1f} {ratio:>7}")
 
