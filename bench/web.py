@@ -44,7 +44,8 @@ FLOOR = """<!DOCTYPE html>
 </body></html>
 """
 FLOOR_WITH_SCRIPT = FLOOR.replace("</body>", '<script src="floor.js"></script></body>')
-PAGES = {"game": "", "floor": "floor.html", "floor with a script": "floor-script.html", "window": "window.html"}
+PAGES = {"the game": "", "floor page": "floor.html", "floor page with one script": "floor-script.html",
+         "the game's window without its scripts": "window.html"}
 
 
 def window_without_scripts(index):
@@ -85,7 +86,7 @@ def main():
             for page in order:
                 ms, loaded = first_visit(browser, server.url + PAGES[page])
                 times[page].append(ms)
-                if page == "game":
+                if page == "the game":
                     weight.append(loaded)
                     browser.js_async("navigator.serviceWorker.ready.then(arguments[arguments.length - 1])")
                     browser.get(server.url)
@@ -100,9 +101,8 @@ def main():
     print()
     print(f"| medians of {args.repeats} runs, first visit | navigation to playable (ms) | / floor page |")
     print("|---|---:|---:|")
-    for page, label in (("game", "the game"), ("floor", "floor page"), ("floor with a script", "floor page with one script"),
-                        ("window", "the game's window without its scripts")):
-        print(f"| {label} | {medians[page]:.1f} | {medians[page] / medians['floor']:.2f} |")
+    for page, median in medians.items():
+        print(f"| {page} | {median:.1f} | {median / medians['floor page']:.2f} |")
     print()
     print(f"Second visit, navigation to playable: {statistics.median(second):.1f} ms. "
           f"Bytes the first visit loads before it is playable (uncompressed): {int(statistics.median(weight))}.")
