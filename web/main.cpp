@@ -36,8 +36,8 @@ EM_JS(void, pageOpenBox, (const char* prompt, const char* title, int icon),
       { Module.page.openBox(UTF8ToString(prompt), UTF8ToString(title), icon); });
 EM_JS(void, pageBeep, (), { Module.page.beep(); });
 EM_JS(void, pageAnnounce, (const char* message), { Module.page.announce(UTF8ToString(message)); });
-EM_JS(void, pageDrawSquare, (const char* id, const char* picture, bool enabled, const char* name),
-      { Module.page.drawSquare(UTF8ToString(id), UTF8ToString(picture), enabled, UTF8ToString(name)); });
+EM_JS(void, pageDrawSquare, (int square, const char* id, const char* picture, bool enabled, const char* name),
+      { Module.page.drawSquare(square, UTF8ToString(id), UTF8ToString(picture), enabled, UTF8ToString(name)); });
 EM_JS(void, pageDrawStatus, (const char* text, const char* color),
       { Module.page.drawStatus(UTF8ToString(text), UTF8ToString(color)); });
 EM_JS(void, pageDrawList, (const char* list, const char* items),
@@ -142,7 +142,7 @@ private:
     {
         const game::MainForm& form = m_runtime.form();
         const game::Mark mark = form.picture(square);
-        pageDrawSquare(std::string(game::squareName(square)).c_str(), std::string(game::markPicture(mark)).c_str(),
+        pageDrawSquare(square, std::string(game::squareName(square)).c_str(), std::string(game::markPicture(mark)).c_str(),
                        form.squareEnabled(square), game::spokenSquare(square, mark).c_str());
     }
 

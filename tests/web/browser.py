@@ -8,6 +8,7 @@ import base64
 import io
 import json
 import os
+import re
 import shutil
 import socket
 import subprocess
@@ -28,6 +29,9 @@ import serve  # noqa: E402  (the web edition's own server)
 
 SITE = os.environ.get("TICTACTOE_SITE", os.path.join(os.path.dirname(__file__), "../../build/web/site"))
 ENGINE = os.environ.get("TICTACTOE_BROWSER", "chromium")
+# The "Player Ratings" texts, read from the game's own header (kTieRating is "TieRating").
+with open(os.path.join(os.path.dirname(__file__), "../../game/ratings.h"), encoding="utf-8") as header:
+    RATINGS = dict(re.findall(r'\bk(\w+) =\s*"([^"]*)"', header.read()))
 WIDTH, HEIGHT = 800, 600
 
 
@@ -95,14 +99,10 @@ class Chromium(Selenium):
 
 
 class WebKit(Selenium):
-    """The MiniBrowser in automation mode on a private X server. WebKitWebDriver keeps every
-    connection that a client drops, so selenium keeps one alive."""
+    """The MiniBrowser in automation mode, on the X server the tests run under (xvfb-run).
+    WebKitWebDriver keeps every connection that a client drops, so selenium keeps one alive."""
 
     def __init__(self):
-        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x1024x24", "-nolisten", "tcp"],
-                                     stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        with self.xvfb.stdout:
-            os.environ["DISPLAY"] = ":" + self.xvfb.stdout.readline().decode().strip()
         self.log = tempfile.NamedTemporaryFile(prefix="tictactoe-webkit-", suffix=".log")
         options = webdriver.WebKitGTKOptions()
         options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
@@ -133,8 +133,6 @@ class WebKit(Selenium):
     def quit(self):
         self.driver.quit()
         self.log.close()
-        self.xvfb.terminate()
-        self.xvfb.wait()
 
 
 class Firefox:
@@ -284,6 +282,12 @@ class PageTest(unittest.TestCase):
 
     # ---- the page ----
 
+    def wait_for_worker(self):
+        """Until the service worker has taken the page."""
+        self.js_async("const done = arguments[arguments.length - 1];"
+                      "navigator.serviceWorker.ready.then(() => { if (navigator.serviceWorker.controller) done();"
+                      " else navigator.serviceWorker.addEventListener('controllerchange', done); });")
+
     def js(self, script, *args):
         return self.browser.js(script, *args)
 
@@ -315,7 +319,7 @@ class PageTest(unittest.TestCase):
                       "Module.page.idle().then(() => Module.page.advance(arguments[0])).then(done);", ms)
 
     def click_square(self, square):
-        self.browser.click(f"#Picture11 > :nth-child({square}) > .square")
+        self.browser.click(f'.square[title="Square {square}"]')
         self.idle()
 
     def play(self, squares):
@@ -331,7 +335,7 @@ class PageTest(unittest.TestCase):
         return self.js("return [...document.getElementById(arguments[0]).options].map(o => o.text)", list_id)
 
     def squares(self):
-        return self.js("return [...document.querySelectorAll('.square')].map(s => s.getAttribute('aria-label'))")
+        return self.js("return [...Array(9).keys()].map(n => document.querySelector(`.square[title='Square ${n + 1}']`).getAttribute('aria-label'))")
 
     def boxes(self):
         """The open message boxes, bottom first: (title, prompt)."""

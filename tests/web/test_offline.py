@@ -10,11 +10,6 @@ class Offline(PageTest):
     def setUp(self):
         pass  # each test loads the page itself
 
-    def wait_for_worker(self):
-        self.js_async("const done = arguments[arguments.length - 1];"
-                      "navigator.serviceWorker.ready.then(() => { if (navigator.serviceWorker.controller) done();"
-                      " else navigator.serviceWorker.addEventListener('controllerchange', done); });")
-
     def test_plays_after_a_reload_with_the_server_gone(self):
         self.load()
         self.wait_for_worker()

@@ -58,11 +58,6 @@ class Updates(PageTest):
         self.addCleanup(server.shutdown)
         return server, f"http://127.0.0.1:{server.server_address[1]}/"
 
-    def wait_for_worker(self):
-        self.js_async("const done = arguments[arguments.length - 1];"
-                      "navigator.serviceWorker.ready.then(() => { if (navigator.serviceWorker.controller) done();"
-                      " else navigator.serviceWorker.addEventListener('controllerchange', done); });")
-
     def builds(self, url):
         self.browser.get(url + "?clock=manual")
         self.wait_until_playable()

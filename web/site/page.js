@@ -93,7 +93,7 @@ class Page {
     this.boxes = [];        // the open message boxes, the last on top
     this.beeps = 0;
     this.announcements = 0;
-    this.squares = [...document.querySelectorAll('.square')]; // square 1 to 9, row by row
+    this.squares = []; // square 1 to 9, by the numbers the game draws them with
     this.artworkRatios = [1];
     this.about = new PageWindow($('frmAbout'), (e) => this.fit(e));
     this.sysInfo = new PageWindow($('frmSysInfo'), (e) => this.fit(e));
@@ -167,8 +167,8 @@ class Page {
       quiet(e);
     }
   }
-  drawSquare(id, picture, enabled, name) {
-    const button = $(id);
+  drawSquare(square, id, picture, enabled, name) {
+    const button = this.squares[square - 1] = $(id);
     button.firstElementChild.dataset.artwork = picture && `${picture}.bmp`;
     this.paint(button.firstElementChild);
     button.disabled = !enabled;
@@ -257,8 +257,8 @@ class Page {
   advance(ms) { return this.clock.advance(ms, this); }
 
   connect() {
-    this.squares.forEach((square, index) => {
-      square.addEventListener('click', () => this.post(index + 1));
+    document.querySelectorAll('.square').forEach((square) => {
+      square.addEventListener('click', () => this.post(this.squares.indexOf(square) + 1));
       // A click leaves the focus where it was; only Tab brings it to a square.
       square.addEventListener('mousedown', (e) => e.preventDefault());
     });
@@ -293,12 +293,13 @@ class Page {
     const inAbout = $('frmAbout').contains(e.target);
     const inSysInfo = $('frmSysInfo').contains(e.target);
     const press = (id) => { e.preventDefault(); $(id).click(); };
-    // The access keys go by the key, not by the letter it types: on a Mac, Option+N is a dead
-    // key and Option+A types "å".
+    // The design's access keys (aria-keyshortcuts) of the window the key is pressed in. They go
+    // by the key, not by the letter it types: on a Mac, Option+N is a dead key and Option+A
+    // types "å".
     if (e.altKey && !e.ctrlKey && !e.metaKey) {
-      if (inAbout && e.code === 'KeyS') press('Command2');
-      else if (!inAbout && !inSysInfo && e.code === 'KeyN') press('cmdNewGame');
-      else if (!inAbout && !inSysInfo && e.code === 'KeyA') press('cmdAbout');
+      const window = inAbout ? $('frmAbout') : inSysInfo ? null : $('frmMain');
+      const button = window && window.querySelector(`[aria-keyshortcuts="Alt+${e.code.replace(/^Key/, '')}"]`);
+      if (button) press(button.id);
       return;
     }
     if (e.ctrlKey || e.metaKey) return;
