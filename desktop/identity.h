@@ -1,10 +1,12 @@
 // The program's identity on the desktop: the desktop entry it belongs to, and its icon.
 #pragma once
 
-class QString;
+#include "programidentity.h"
 
-// The desktop entry's id, which is also the icon's name in the icon theme.
-constexpr const char* kDesktopId = "org.tavrok.tictactoe";
+// Names the running program as the game, with its version and organisation: so --version
+// speaks of the game and, on X11, the window class of every window is the game's. Needs no
+// application object.
+void applyProgramIdentity();
 
 // Gives the running program the game's desktop entry and icon, so that the game and the
 // system information program it starts group together on the task bar. The icon comes from

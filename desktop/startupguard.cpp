@@ -1,5 +1,3 @@
-// Reports the toolkit's fatal failure to start in the program's own name, and passes every
-// other start-up message on as it was.
 #include "startupguard.h"
 
 #include <QByteArray>

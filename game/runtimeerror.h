@@ -2,14 +2,13 @@
 // and the box that tells the player of it.
 #pragma once
 
+#include "programidentity.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace game {
-
-// The program's name, which titles the run-time error's box.
-constexpr std::string_view kProgramName = "Tic-Tac-Toe";
 
 class RuntimeError : public std::runtime_error {
 public:

@@ -12,7 +12,7 @@
 int main(int argc, char* argv[])
 {
     // The game's name, so that on X11 its window class, like its desktop entry, is the game's.
-    QCoreApplication::setApplicationName("Tic-Tac-Toe");
+    applyProgramIdentity();
     SingleWindow single("tictactoe-sysinfo");
     if (!single.isFirst()) {
         QCoreApplication app(argc, argv);

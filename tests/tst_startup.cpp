@@ -1,5 +1,7 @@
 // The programs as a user starts them: the game's command line, what each says when it cannot
 // start, and the system information program's one window.
+#include "programidentity.h"
+
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocalSocket>
@@ -13,6 +15,8 @@
 #include <vector>
 
 namespace {
+
+const QString kVersionLine = QString::fromUtf8(game::kProgramName) + " " + QString::fromUtf8(game::kVersion) + "\n";
 
 struct Run {
     int exitCode;
@@ -71,9 +75,9 @@ private slots:
         QTest::addColumn<QString>("err");      // what the first error line must say
         QTest::newRow("--help") << QStringList{"--help"} << "" << false << 0 << "Usage: " << "";
         QTest::newRow("-h") << QStringList{"-h"} << "" << false << 0 << "-v, --version" << "";
-        QTest::newRow("--version") << QStringList{"--version"} << "" << false << 0 << "Tic-Tac-Toe 1.00\n" << "";
+        QTest::newRow("--version") << QStringList{"--version"} << "" << false << 0 << kVersionLine << "";
         QTest::newRow("Qt's own options pass") << QStringList{"-style", "fusion", "-reverse", "-v"} << "" << false << 0
-                                               << "Tic-Tac-Toe 1.00\n" << "";
+                                               << kVersionLine << "";
         QTest::newRow("unknown option") << QStringList{"--bogus"} << "" << false << 2 << ""
                                         << "Tic-Tac-Toe: Unknown option 'bogus'.";
         QTest::newRow("an argument") << QStringList{"game.txt"} << "" << false << 2 << ""

@@ -12,14 +12,12 @@
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication::setApplicationName("Tic-Tac-Toe");
-    QCoreApplication::setApplicationVersion("1.00");
-    QCoreApplication::setOrganizationName("TAVROK");
+    applyProgramIdentity();
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.exitStatus)
         return *commandLine.exitStatus;
 
-    auto guard = std::make_unique<StartupGuard>("Tic-Tac-Toe", "the game", commandLine.platform);
+    auto guard = std::make_unique<StartupGuard>(game::kProgramName.data(), "the game", commandLine.platform);
     QApplication app(argc, argv);
     guard.reset();
     applyDesktopIdentity();

@@ -11,23 +11,23 @@ endif()
 
 file(GLOB_RECURSE installed RELATIVE ${OUT} ${OUT}/*)
 list(SORT installed)
-set(id org.tavrok.tictactoe)
+
 set(expected
-    usr/games/Tic-Tac-Toe
+    usr/games/${NAME}
     usr/${LIBDIR}/tictactoe/tictactoe-wayland.so
     usr/libexec/tictactoe/tictactoe-sysinfo
-    usr/share/applications/${id}.desktop
-    usr/share/icons/hicolor/128x128/apps/${id}.png
-    usr/share/icons/hicolor/16x16/apps/${id}.png
-    usr/share/icons/hicolor/22x22/apps/${id}.png
-    usr/share/icons/hicolor/24x24/apps/${id}.png
-    usr/share/icons/hicolor/256x256/apps/${id}.png
-    usr/share/icons/hicolor/32x32/apps/${id}.png
-    usr/share/icons/hicolor/48x48/apps/${id}.png
-    usr/share/icons/hicolor/64x64/apps/${id}.png
-    usr/share/icons/hicolor/scalable/apps/${id}.svg
-    usr/share/man/man6/Tic-Tac-Toe.6
-    usr/share/metainfo/${id}.metainfo.xml)
+    usr/share/applications/${ID}.desktop
+    usr/share/icons/hicolor/128x128/apps/${ID}.png
+    usr/share/icons/hicolor/16x16/apps/${ID}.png
+    usr/share/icons/hicolor/22x22/apps/${ID}.png
+    usr/share/icons/hicolor/24x24/apps/${ID}.png
+    usr/share/icons/hicolor/256x256/apps/${ID}.png
+    usr/share/icons/hicolor/32x32/apps/${ID}.png
+    usr/share/icons/hicolor/48x48/apps/${ID}.png
+    usr/share/icons/hicolor/64x64/apps/${ID}.png
+    usr/share/icons/hicolor/scalable/apps/${ID}.svg
+    usr/share/man/man6/${NAME}.6
+    usr/share/metainfo/${ID}.metainfo.xml)
 if(NOT installed STREQUAL expected)
     message(FATAL_ERROR "installed:\n${installed}\nexpected:\n${expected}")
 endif()

@@ -5,7 +5,7 @@ its fixed size, plays a game to the computer's win by clicks and keys, rings the
 (a playback stream reaches the sound server), and a second "Sytem Info..." brings the system
 information window to the front, with the focus.
 
-    sway_plays.py GAME SYSINFO MODULE      exit status 0 when every check holds
+    sway_plays.py GAME SYSINFO MODULE DESKTOP_ID      exit status 0 when every check holds
 
 sway refuses to run as root: run as root, everything runs as the user nobody.
 Needs (Debian): sway wtype pulseaudio pulseaudio-utils libcanberra-pulse sound-theme-freedesktop."""
@@ -135,7 +135,7 @@ def main():
         desktop.wait("the game's window", lambda: desktop.window("TAVROK Tic-Tac-Toe"))
         app_id, _, rect, focused, floating = desktop.window("TAVROK Tic-Tac-Toe")
         ok &= check("the game maps natively with its desktop id, fixed and floating at 446 x 220",
-                    app_id == "org.tavrok.tictactoe" and (rect["width"], rect["height"]) == (446, 220) and floating)
+                    app_id == sys.argv[4] and (rect["width"], rect["height"]) == (446, 220) and floating)
         left, top = rect["x"], rect["y"]
         square = lambda n: (left + 10 + 72 * ((n - 1) % 3) + 33, top + 4 + 76 * ((n - 1) // 3) + 29)
 

@@ -65,6 +65,6 @@ void ActivationToken::request(QWindow* window, std::function<void(const QByteArr
     if (seat && serial)
         request->set_serial(serial, seat);
     request->set_surface(surface);
-    request->set_app_id(kDesktopId);
+    request->set_app_id(QString::fromUtf8(game::kDesktopId));
     request->commit();
 }

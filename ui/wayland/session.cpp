@@ -14,7 +14,8 @@ public:
         if (ca_context_create(&m_sounds) != CA_SUCCESS)
             m_sounds = nullptr;
         else
-            ca_context_change_props(m_sounds, CA_PROP_APPLICATION_NAME, "Tic-Tac-Toe", CA_PROP_APPLICATION_ID, kDesktopId, nullptr);
+            ca_context_change_props(m_sounds, CA_PROP_APPLICATION_NAME, game::kProgramName.data(),
+                                    CA_PROP_APPLICATION_ID, game::kDesktopId.data(), nullptr);
     }
 
     // The compositor has no bell: the desktop's "bell" event sound stands for it.
