@@ -2,7 +2,7 @@
 """A blind player's game, end to end: starts the game under the Orca screen reader on a
 private X display and session bus, plays it by keys alone, and checks what Orca speaks.
 
-    orca_plays.py GAME [--show]
+    xvfb-run -a -s -noreset dbus-run-session -- orca_plays.py GAME [--show]
 
 Exit status 0 when Orca spoke every phrase expected, in order; --show prints all it spoke.
 Needs (Debian): xvfb xdotool openbox orca at-spi2-core dbus speech-dispatcher-espeak-ng.
@@ -46,27 +46,10 @@ def spawn(procs, argv, env, **kw):
 
 
 def session(home):
-    """A private X display and session bus with the accessibility bus switched on."""
-    read, write = os.pipe()
-    procs = []
-    # -noreset: a server that resets when its last client leaves writes its number again, and dies
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-noreset", "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp"],
-                            pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                            start_new_session=True)
-    procs.append(xvfb)
-    os.close(write)
-    number = b""
-    while not number.endswith(b"\n"):  # the server writes the number and its newline apart,
-        chunk = os.read(read, 16)       # and dies if the pipe is closed in between
-        if not chunk:
-            raise RuntimeError("Xvfb did not start")
-        number += chunk
-    os.close(read)
-    display = ":" + number.decode().strip()
-    env = {k: v for k, v in os.environ.items()
-           if not k.startswith(("DBUS_", "AT_SPI", "WAYLAND", "QT_QPA", "XDG_"))}
-    env.update(DISPLAY=display, HOME=home, XDG_RUNTIME_DIR=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+    """The X display and session bus this runs under (xvfb-run, dbus-run-session), with the
+    accessibility bus switched on and a home of its own."""
+    env = {k: v for k, v in os.environ.items() if not k.startswith(("AT_SPI", "WAYLAND", "QT_QPA", "XDG_"))}
+    env.update(HOME=home, XDG_RUNTIME_DIR=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
                XDG_DATA_HOME=os.path.join(home, "data"), XDG_CACHE_HOME=os.path.join(home, "cache"),
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     # No sound card here: speech goes to ALSA's null device, which is all Orca needs to go on.
@@ -74,13 +57,10 @@ def session(home):
     os.makedirs(speechd)
     with open(os.path.join(speechd, "speechd.conf"), "w") as conf:
         conf.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n')
-    bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
-                         env=env, capture_output=True, text=True, check=True).stdout.split()
-    env["DBUS_SESSION_BUS_ADDRESS"] = bus[0]
     subprocess.run(["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply", "/org/a11y/bus",
                     "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
                     "variant:boolean:true"], env=env, capture_output=True, check=True)
-    return env, procs, int(bus[1])
+    return env
 
 
 def speech(log):
@@ -93,9 +73,9 @@ def speech(log):
 def main():
     game, show = sys.argv[1], "--show" in sys.argv
     home = tempfile.mkdtemp(prefix="orca-plays-")
-    procs, bus_pid = [], None
+    procs = []
     try:
-        env, procs, bus_pid = session(home)
+        env = session(home)
         spawn(procs, ["openbox", "--sm-disable"], env)
         log = os.path.join(home, "orca.log")
         orca = spawn(procs, ["orca", "--replace", "--debug-file", log, "-u", os.path.join(home, "orca")], env)
@@ -113,23 +93,18 @@ def main():
         orca.wait(timeout=20)
         spoken = speech(log)
     finally:
-        for proc in reversed(procs):  # the X server last, and gone before another may take its number
+        for proc in reversed(procs):
             try:
                 os.killpg(proc.pid, signal.SIGTERM)
                 proc.wait(timeout=10)
             except (ProcessLookupError, PermissionError, subprocess.TimeoutExpired):
                 pass
-        # The speech server that Orca started, and the session bus.
+        # The speech server that Orca started.
         for pid_file in [os.path.join(home, "speech-dispatcher", "pid", "speech-dispatcher.pid")]:
             try:
                 with open(pid_file) as pid:
                     os.kill(int(pid.read()), signal.SIGTERM)
             except (OSError, ValueError):
-                pass
-        if bus_pid:
-            try:
-                os.kill(bus_pid, signal.SIGTERM)
-            except ProcessLookupError:
                 pass
         shutil.rmtree(home, ignore_errors=True)
 
