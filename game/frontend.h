@@ -9,10 +9,6 @@
 
 namespace game {
 
-enum class BoxIcon { None, Information, Critical };
-
-constexpr BoxIcon iconOf(int style) { return style == kInformationStyle ? BoxIcon::Information : BoxIcon::None; }
-
 // A front end only shows what it is given: every text, colour and spoken phrase comes from
 // the game. The Runtime calls it on the window's one thread.
 class FrontEnd {

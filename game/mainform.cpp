@@ -214,9 +214,10 @@ void MainForm::setTimerEnabled(bool& timerEnabled, Change::Property property, bo
     report({property});
 }
 
+// The game's messages are message boxes of style 64: the information icon and one OK button.
 void MainForm::showMessage(std::string_view prompt)
 {
-    m_toolkit->msgBox(std::string(prompt), kInformationStyle, std::string(kRatingsTitle));
+    m_toolkit->msgBox(std::string(prompt), BoxIcon::Information, std::string(kRatingsTitle));
 }
 
 } // namespace game

@@ -1,5 +1,3 @@
-// What a screen reader is told of the game: the spoken name of each square, and the messages
-// that tell each mark placed, the end of a game and New Game.
 #include "narrator.h"
 
 #include "mainform.h"

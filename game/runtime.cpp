@@ -1,5 +1,3 @@
-// Runs the main window: delivers the player's clicks and the timers' ticks to the game's
-// handlers one at a time, as the window toolkit does, whatever front end draws the window.
 #include "runtime.h"
 
 #include "runtimeerror.h"
@@ -113,9 +111,9 @@ void Runtime::setAlarm()
     m_clock->setAlarm(due);
 }
 
-void Runtime::msgBox(const std::string& prompt, int style, const std::string& title)
+void Runtime::msgBox(const std::string& prompt, BoxIcon icon, const std::string& title)
 {
-    modal([&] { m_frontEnd->msgBox(prompt, iconOf(style), title); });
+    modal([&] { m_frontEnd->msgBox(prompt, icon, title); });
 }
 
 void Runtime::beep()

@@ -50,7 +50,7 @@ private:
     void setAlarm();
     void eventDone();
 
-    void msgBox(const std::string& prompt, int style, const std::string& title) override;
+    void msgBox(const std::string& prompt, BoxIcon icon, const std::string& title) override;
     void beep() override;
     void changed(const Change& change) override;
 

@@ -1,5 +1,3 @@
-// The main window's three 50 ms timers: when each tick is due, in which order, and when a
-// timer may sleep.
 #include "timerschedule.h"
 
 namespace game {

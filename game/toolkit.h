@@ -8,8 +8,8 @@
 
 namespace game {
 
-// The message box style of the game's messages: the information icon and one OK button.
-constexpr int kInformationStyle = 64;
+// The icon of a message box, which always has one OK button.
+enum class BoxIcon { None, Information, Critical };
 
 // In the program the toolkit is the Runtime, which passes each call on to the front end; the
 // game's own tests stand in for it.
@@ -19,7 +19,7 @@ public:
 
     // Modal: returns when the user has closed the box. Other handlers (timer ticks) may
     // run while it is open.
-    virtual void msgBox(const std::string& prompt, int style, const std::string& title) = 0;
+    virtual void msgBox(const std::string& prompt, BoxIcon icon, const std::string& title) = 0;
     virtual void beep() = 0;
 
     // Called as each property changes, before the handler goes on, so the window can

@@ -1,5 +1,3 @@
-// One system information window per display: a later start brings the first one's window
-// forward and ends.
 #include "singlewindow.h"
 
 #include <QDir>

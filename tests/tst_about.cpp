@@ -3,7 +3,7 @@
 #include "standin.h"
 #include "widgethelpers.h"
 
-#include "aboutform.h"
+#include "frmabout.h"
 #include "programstarter.h"
 
 #include <QPushButton>
@@ -33,9 +33,9 @@ class About : public QObject {
 private slots:
     void cleanup()
     {
-        if (FrmAbout* about = AboutForm::instance().window())
+        if (FrmAbout* about = FrmAbout::openWindow())
             about->close();
-        QTRY_VERIFY(!AboutForm::instance().window());
+        QTRY_VERIFY(!FrmAbout::openWindow());
         ProgramStarter::setOwnExecutable({});
     }
 
@@ -43,10 +43,10 @@ private slots:
     {
         ShownWindow w;
         clickAbout(w.window);
-        FrmAbout* first = AboutForm::instance().window();
+        FrmAbout* first = FrmAbout::openWindow();
         QVERIFY(first);
         clickAbout(w.window);
-        QCOMPARE(AboutForm::instance().window(), first);
+        QCOMPARE(FrmAbout::openWindow(), first);
         QCOMPARE(openAboutWindows(), 1);
         QVERIFY(!first->isModal());
         QVERIFY(!first->parentWidget());
@@ -63,17 +63,17 @@ private slots:
         QFETCH(bool, byCloseBox);
         ShownWindow w;
         clickAbout(w.window);
-        FrmAbout* about = AboutForm::instance().window();
+        FrmAbout* about = FrmAbout::openWindow();
         child(*about, "Command2")->setFocus();
         if (byCloseBox)
             about->close();
         else
             QTest::mouseClick(child(*about, "Command1"), Qt::LeftButton);
-        QTRY_VERIFY(!AboutForm::instance().window()); // unloaded: the window and its controls are gone
+        QTRY_VERIFY(!FrmAbout::openWindow()); // unloaded: the window and its controls are gone
         QCOMPARE(openAboutWindows(), 0);
 
         clickAbout(w.window);
-        about = AboutForm::instance().window();
+        about = FrmAbout::openWindow();
         QVERIFY(about && about->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(about));
         QCOMPARE(QApplication::focusWidget(), child(*about, "Command1")); // as designed, not as left
@@ -134,7 +134,7 @@ private slots:
         clickAbout(w.window);
         w.play({5});
         QCOMPARE(shownBoard(w.window), QString("O...X...."));
-        QVERIFY(AboutForm::instance().window()->isVisible());
+        QVERIFY(FrmAbout::openWindow()->isVisible());
     }
 
     // "Sytem Info..." starts the program that ships with the game, beside it or in its libexec
@@ -173,7 +173,7 @@ private slots:
         ShownWindow w;
         clickSquare(w.window, 1);
         clickAbout(w.window);
-        FrmAbout* about = AboutForm::instance().window();
+        FrmAbout* about = FrmAbout::openWindow();
         QSignalSpy clicks(child<QPushButton>(*about, "Command2"), &QPushButton::clicked);
         if (byKey) {
             QVERIFY(QTest::qWaitForWindowActive(about));
@@ -191,7 +191,7 @@ private slots:
             QVERIFY2(w.answerer.boxes[0].text.contains(planted == "no window" ? "no display to show it on" : "tictactoe-sysinfo"),
                      qPrintable(w.answerer.boxes[0].text));
         }
-        QVERIFY(AboutForm::instance().window()->isVisible());
+        QVERIFY(FrmAbout::openWindow()->isVisible());
         QCOMPARE(shownBoard(w.window), QString("X........"));
         QCOMPARE(statusText(w.window), expected::kOsTurn);
     }
@@ -215,7 +215,7 @@ private slots:
         window->close();
         QTRY_VERIFY(!alive); // its timers are gone with it
         QCOMPARE(openWindows(), QStringList{"frmAbout"});
-        QTest::mouseClick(child(*AboutForm::instance().window(), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(child(*FrmAbout::openWindow(), "Command1"), Qt::LeftButton);
         QCOMPARE(openWindows(), QStringList{});
     }
 };

@@ -1,7 +1,7 @@
 // What a screen reader meets in the main window, and playing with the keyboard alone.
 #include "widgethelpers.h"
 
-#include "aboutform.h"
+#include "frmabout.h"
 #include "accessibility.h"
 #include "announcement.h"
 
@@ -248,10 +248,10 @@ private slots:
 
         QCOMPARE(shownBoard(w.window), cleared ? QString(".........") : played);
         QCOMPARE(w.answerer.boxes.size(), boxes);
-        QCOMPARE(AboutForm::instance().window() != nullptr, aboutOpen);
-        if (FrmAbout* about = AboutForm::instance().window()) {
+        QCOMPARE(FrmAbout::openWindow() != nullptr, aboutOpen);
+        if (FrmAbout* about = FrmAbout::openWindow()) {
             QTest::keyClick(child(*about, "Command1"), Qt::Key_Enter, Qt::KeypadModifier); // OK
-            QTRY_VERIFY(!AboutForm::instance().window());
+            QTRY_VERIFY(!FrmAbout::openWindow());
         }
     }
 

@@ -2,7 +2,7 @@
 // game, New Game and the focus sink.
 #include "widgethelpers.h"
 
-#include "aboutform.h"
+#include "frmabout.h"
 #include "timerschedule.h"
 
 #include <QAbstractButton>
@@ -169,10 +169,10 @@ private slots:
         QCOMPARE(w.answerer.boxes.size(), 0);
 
         QTest::keyClick(&w.window, Qt::Key_A, Qt::AltModifier);
-        FrmAbout* about = AboutForm::instance().window();
+        FrmAbout* about = FrmAbout::openWindow();
         QVERIFY(about && about->isVisible());
         about->close();
-        QTRY_VERIFY(!AboutForm::instance().window());
+        QTRY_VERIFY(!FrmAbout::openWindow());
     }
 
     // The modal box keeps the player away from the board until the handler that opened it has
@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(statusText(w.window), kComputerWins);
         QVERIFY(!anySquareEnabled(w.window));
         QVERIFY(!w.window.runtime().timers().enabled(game::TimerSchedule::WinCheck));
-        QVERIFY(!AboutForm::instance().window());
+        QVERIFY(!FrmAbout::openWindow());
     }
 
     // A move adds its one item: the player's place in a list survives the next move.

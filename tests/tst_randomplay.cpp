@@ -5,7 +5,7 @@
 #include "invariants.h"
 #include "widgethelpers.h"
 
-#include "aboutform.h"
+#include "frmabout.h"
 #include "timerschedule.h"
 
 #include <QElapsedTimer>
@@ -42,7 +42,7 @@ public:
             QTest::keyClick(child(m_window, "GetFocas"), Qt::Key_Space);
         } else if (event == 16) {
             QTest::mouseClick(child(m_window, "cmdAbout"), Qt::LeftButton);
-            QTest::mouseClick(child(*AboutForm::instance().window(), "Command1"), Qt::LeftButton);
+            QTest::mouseClick(child(*FrmAbout::openWindow(), "Command1"), Qt::LeftButton);
         } else if (event == 17) {
             QTest::mouseClick(child(m_window, "lstP1M"), Qt::LeftButton);
         } else if (event == 18) {

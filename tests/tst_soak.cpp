@@ -3,7 +3,7 @@
 #include "standin.h"
 #include "widgethelpers.h"
 
-#include "aboutform.h"
+#include "frmabout.h"
 #include "programstarter.h"
 
 #include <QFile>
@@ -40,7 +40,7 @@ void cycleAbout(ShownWindow& w, const QString& program, int times)
         else
             QFile::remove(program);
         QTest::mouseClick(w["cmdAbout"], Qt::LeftButton);
-        FrmAbout* about = AboutForm::instance().window();
+        FrmAbout* about = FrmAbout::openWindow();
         QTest::mouseClick(child(*about, "Command2"), Qt::LeftButton);
         if (i % 2 == 0) { // it has run before it goes
             QTRY_VERIFY(QFile::exists(QFileInfo(program).path() + "/marker"));

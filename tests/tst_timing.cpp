@@ -135,9 +135,9 @@ private:
         timer.order = ++m_starts;
     }
 
-    void msgBox(const std::string& prompt, int style, const std::string& title) override
+    void msgBox(const std::string& prompt, game::BoxIcon icon, const std::string& title) override
     {
-        m_recorder.msgBox(prompt, game::iconOf(style), title);
+        m_recorder.msgBox(prompt, icon, title);
     }
     void beep() override { m_recorder.beep(); }
     void changed(const Change& change) override

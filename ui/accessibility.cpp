@@ -1,4 +1,3 @@
-// What screen readers meet in the windows, where Qt's defaults would mislead them.
 #include "accessibility.h"
 
 #include "announcement.h"

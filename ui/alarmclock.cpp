@@ -1,4 +1,3 @@
-// The game's clock on the desktop: the system's steady time, and one precise timer as its alarm.
 #include "alarmclock.h"
 
 #include <chrono>

@@ -16,7 +16,6 @@ public:
 
     game::Time now() const override;
     void setAlarm(std::optional<game::Time> when) override;
-    bool armed() const { return m_timer.isActive(); }
 
 signals:
     void rang();

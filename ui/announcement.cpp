@@ -1,4 +1,3 @@
-// One message for screen readers: what happened on the board, as the game tells it.
 #include "announcement.h"
 
 #include <QAccessible>

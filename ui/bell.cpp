@@ -1,4 +1,3 @@
-// The system beep, wherever the game runs.
 #include "bell.h"
 
 #include "waylandsession.h"

@@ -1,5 +1,3 @@
-// The board on the keyboard: the arrows move between the squares by rows and columns, and
-// the digits 1 to 9, on the top row or the keypad, mark their square as a click would.
 #include "boardkeys.h"
 
 #include "squareimage.h"

@@ -1,5 +1,3 @@
-// The keys that press a window's buttons: Enter on the focused button, as Space does, and the
-// access keys (Alt+N, Alt+A, Alt+S), which press their button at once.
 #include "buttonkeys.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,3 @@
-// The classic desktop look the window designs were made for: style, palette, font and colours.
 #include "classiclook.h"
 
 #include <QApplication>

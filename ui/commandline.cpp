@@ -1,4 +1,3 @@
-// The game's command line: --help and --version, and the toolkit's own options, passed on.
 #include "commandline.h"
 
 #include <QCommandLineParser>

@@ -1,4 +1,3 @@
-// The About window: built from its design when shown, discarded when closed.
 #include "frmabout.h"
 
 #include "buttonkeys.h"
@@ -13,7 +12,31 @@
 #include <QMessageBox>
 #include <QPointer>
 
-FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::frmAbout>())
+namespace {
+
+QPointer<FrmAbout>& reference()
+{
+    static QPointer<FrmAbout> about;
+    return about;
+}
+
+} // namespace
+
+void FrmAbout::open()
+{
+    if (!reference())
+        reference() = new FrmAbout;
+    reference()->show();
+    reference()->raise();
+    reference()->activateWindow();
+}
+
+FrmAbout* FrmAbout::openWindow()
+{
+    return reference();
+}
+
+FrmAbout::FrmAbout() : ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose); // closing unloads it: controls and all
@@ -53,7 +76,7 @@ void FrmAbout::Command2_Click()
             box.exec();
         };
         try {
-            [[maybe_unused]] const qint64 taskId = ProgramStarter::shell("C:\\windows\\winver.exe", 1, token, tell);
+            ProgramStarter::start(token, tell); // the system's version program, "C:\\windows\\winver.exe"
         } catch (const game::RuntimeError& error) {
             tell(QString::fromStdString(error.description()));
         }

@@ -1,13 +1,12 @@
-// The main window: draws the game's state and hands every click, press and alarm to the game.
 #include "frmmain.h"
 
-#include "aboutform.h"
 #include "alarmclock.h"
 #include "announcement.h"
 #include "bell.h"
 #include "boardkeys.h"
 #include "buttonkeys.h"
 #include "classiclook.h"
+#include "frmabout.h"
 #include "narrator.h"
 #include "sharpartwork.h"
 #include "ui_frmmain.h"
@@ -56,7 +55,7 @@ FrmMain::FrmMain(game::Clock* clock, QWidget* parent)
     // Dropped, as the game's own clicks are, while a game handler's message box is open or closing.
     connect(ui->cmdAbout, &QAbstractButton::clicked, this, [this] {
         if (!m_runtime.busy())
-            AboutForm::instance().show();
+            FrmAbout::open();
     });
 
     // The focus sink: lblStatus_MouseDown, Text1_MouseDown, Text2_MouseDown, Text3_MouseDown,

@@ -1,4 +1,3 @@
-// A picture box: a sunken panel that holds other controls and reports mouse presses and clicks.
 #include "picturebox.h"
 
 #include <QMouseEvent>

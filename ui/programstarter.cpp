@@ -1,4 +1,3 @@
-// Starts another program by the path the game knows it by, as the toolkit's Shell service does.
 #include "programstarter.h"
 
 #include "runtimeerror.h"
@@ -16,14 +15,8 @@
 
 namespace {
 
-// The fixed paths the game starts, and the programs that stand for them here.
-struct ShippedProgram {
-    const char* windowsPath;
-    const char* fileName;
-};
-constexpr ShippedProgram kShippedPrograms[] = {
-    {"C:\\windows\\winver.exe", "tictactoe-sysinfo"},
-};
+// The program that stands here for the system's version program.
+constexpr const char* kSystemInformation = "tictactoe-sysinfo";
 
 QByteArray& ownExecutable()
 {
@@ -76,39 +69,32 @@ void ProgramStarter::setOwnExecutable(const QByteArray& nativePath)
     ownExecutable() = nativePath;
 }
 
-QString ProgramStarter::resolve(const QString& path)
+QString ProgramStarter::resolve()
 {
-    for (const ShippedProgram& program : kShippedPrograms) {
-        if (path.compare(QLatin1String(program.windowsPath), Qt::CaseInsensitive) != 0)
-            continue;
-        const QString name = QLatin1String(program.fileName);
-        const QString own = ownFolder(name);
-        QStringList tried;
-        bool anyExists = false;
-        for (const QString& folder : {own, QDir(own).filePath(QStringLiteral(TICTACTOE_LIBEXEC_FROM_BIN))}) {
-            const QFileInfo file(QDir::cleanPath(QDir(folder).filePath(name)));
-            const QString why = unusable(file);
-            if (why.isEmpty())
-                return file.canonicalFilePath();
-            anyExists = anyExists || file.exists() || file.isSymLink();
-            tried << file.filePath() + " (" + why + ")";
-        }
-        const std::string description = name.toStdString() + ": " + tried.join(", ").toStdString();
-        if (anyExists)
-            throw game::RuntimeError(75, "Path/File access error: " + description);
-        notFound(name + ": " + tried.join(", "));
+    const QString name = QLatin1String(kSystemInformation);
+    const QString own = ownFolder(name);
+    QStringList tried;
+    bool anyExists = false;
+    for (const QString& folder : {own, QDir(own).filePath(QStringLiteral(TICTACTOE_LIBEXEC_FROM_BIN))}) {
+        const QFileInfo file(QDir::cleanPath(QDir(folder).filePath(name)));
+        const QString why = unusable(file);
+        if (why.isEmpty())
+            return file.canonicalFilePath();
+        anyExists = anyExists || file.exists() || file.isSymLink();
+        tried << file.filePath() + " (" + why + ")";
     }
-    notFound(path);
+    if (anyExists)
+        throw game::RuntimeError(75, "Path/File access error: " + name.toStdString() + ": " + tried.join(", ").toStdString());
+    notFound(name + ": " + tried.join(", "));
 }
 
 // The program is watched, not waited for: its process object lives until it ends, and is never
 // destroyed while it runs, so that the program stays open when the game ends. It reads nothing,
 // and what it writes to its error stream is kept for the player, in case it shows no window; it
 // ignores a broken pipe, should the game end first.
-qint64 ProgramStarter::shell(const QString& path, int /*windowStyle: a normal window that takes the focus*/,
-                             const QByteArray& activationToken, std::function<void(const QString&)> noWindow)
+void ProgramStarter::start(const QByteArray& activationToken, std::function<void(const QString&)> noWindow)
 {
-    const QString file = resolve(path);
+    const QString file = resolve();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (QGuiApplication::platformName() == "wayland")
         environment.remove("DESKTOP_STARTUP_ID"); // X11's startup notification means nothing here
@@ -132,5 +118,4 @@ qint64 ProgramStarter::shell(const QString& path, int /*windowStyle: a normal wi
         delete process;
         throw game::RuntimeError(75, "Path/File access error: " + file.toStdString());
     }
-    return process->processId();
 }

@@ -1,4 +1,3 @@
-// The game's artwork at the screen's own resolution.
 #include "sharpartwork.h"
 
 #include "artwork.h"

@@ -1,5 +1,3 @@
-// A square of the board: shows its mark's picture at the picture's own size, and is pressed
-// like a button, by a mouse click or, when it has the focus, by a key.
 #include "squareimage.h"
 
 #include <QStyleOptionFocusRect>

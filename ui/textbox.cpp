@@ -1,4 +1,3 @@
-// A display-only text box that reports mouse presses.
 #include "textbox.h"
 
 #include <QFocusEvent>

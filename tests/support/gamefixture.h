@@ -19,7 +19,7 @@
 struct FakeToolkit : game::Toolkit {
     struct Message {
         std::string prompt;
-        int style;
+        game::BoxIcon icon;
         std::string title;
     };
 
@@ -31,9 +31,9 @@ struct FakeToolkit : game::Toolkit {
     // Called on every box, before whileNextBoxIsOpen.
     std::function<void(const Message&)> onBox;
 
-    void msgBox(const std::string& prompt, int style, const std::string& title) override
+    void msgBox(const std::string& prompt, game::BoxIcon icon, const std::string& title) override
     {
-        messages.push_back({prompt, style, title});
+        messages.push_back({prompt, icon, title});
         if (onBox)
             onBox(messages.back());
         if (auto inside = std::exchange(whileNextBoxIsOpen, {}))
@@ -47,7 +47,7 @@ struct FakeToolkit : game::Toolkit {
     {
         QStringList result;
         for (const Message& m : messages)
-            result << (m.style == 64 && m.title == expected::kRatingsTitle ? QString::fromStdString(m.prompt) : "(wrong box)");
+            result << (m.icon == game::BoxIcon::Information && m.title == expected::kRatingsTitle ? QString::fromStdString(m.prompt) : "(wrong box)");
         return result;
     }
 };

@@ -3,7 +3,7 @@
 
 #include "widgethelpers.h"
 
-#include "aboutform.h"
+#include "frmabout.h"
 
 #include <QImage>
 #include <QStringList>
@@ -31,7 +31,7 @@ inline QImage draw(const QString& name)
     QImage image;
     if (name == "about") {
         QTest::mouseClick(shown["cmdAbout"], Qt::LeftButton);
-        FrmAbout* about = AboutForm::instance().window();
+        FrmAbout* about = FrmAbout::openWindow();
         image = about->grab().toImage();
         about->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
