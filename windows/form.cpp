@@ -289,7 +289,9 @@ void Form::layout()
         DeleteObject(font);
 }
 
-// The design's font, in points (8.25 where it gives none, the window's default).
+// The design's font, in points (8.25 where it gives none, the window's default). Microsoft Sans
+// Serif is the design's MS Sans Serif as a scalable face, with its metrics, on every Windows
+// since 2000: the bitmap original has no sizes for sharper screens.
 HFONT Form::font(const design::Control& control)
 {
     const double points = control.pointSize > 0 ? control.pointSize : 8.25;
@@ -298,7 +300,7 @@ HFONT Form::font(const design::Control& control)
     if (!font)
         font = CreateFontW(key.first, 0, 0, 0, key.second ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                           L"MS Sans Serif");
+                           L"Microsoft Sans Serif");
     return font;
 }
 
