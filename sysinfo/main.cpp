@@ -6,8 +6,23 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSysInfo>
+#include <QTimer>
+
+#include <cstdio>
 
 #include <memory>
+
+namespace {
+
+// Tells the program that started this one that a window shows: from here on, an end is no failure
+// to start. Its output may be gone (the game ended first): that changes nothing.
+void sayShown()
+{
+    std::fputs("shown\n", stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -16,8 +31,10 @@ int main(int argc, char* argv[])
     SingleWindow single("tictactoe-sysinfo");
     if (!single.isFirst()) {
         QCoreApplication app(argc, argv);
-        if (single.askFirst(qgetenv("XDG_ACTIVATION_TOKEN")))
+        if (single.askFirst(qgetenv("XDG_ACTIVATION_TOKEN"))) {
+            sayShown(); // the first one's window
             return 0;
+        }
     }
 
     auto guard = std::make_unique<StartupGuard>("tictactoe-sysinfo", "the system information",
@@ -36,6 +53,7 @@ int main(int argc, char* argv[])
     QMessageBox box(QMessageBox::Information, "System Information", text, QMessageBox::Ok);
     box.setTextFormat(Qt::RichText);
     single.serve(&box);
+    QTimer::singleShot(0, &box, sayShown); // once the box has been shown
     box.exec();
     return 0;
 }

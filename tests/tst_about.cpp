@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <signal.h> // kill()
+
 namespace {
 
 int openAboutWindows()
@@ -152,6 +154,8 @@ private slots:
         QTest::newRow("not executable") << "plain file" << false;
         QTest::newRow("a directory") << "directory" << false;
         QTest::newRow("shows no window") << "no window" << false;
+        QTest::newRow("says much, and no window") << "much" << false;
+        QTest::newRow("ends after its window showed") << "shown, then ended" << false;
     }
     void sytemInfo()
     {
@@ -166,6 +170,10 @@ private slots:
             plantStandIn(file);
         if (planted == "no window")
             plantStandIn(file, "echo 'tictactoe-sysinfo: no display to show it on' >&2; exit 1");
+        if (planted == "much") // 20 MB, of which the game keeps the last words
+            plantStandIn(file, "head -c 20000000 /dev/zero | tr '\\0' x >&2; echo; echo 'no display to show it on' >&2; exit 1");
+        if (planted == "shown, then ended")
+            plantStandIn(file, "echo shown; echo $$ > \"$(dirname \"$0\")/pid\"; kill -TERM $$");
         if (planted == "plain file")
             QVERIFY(QFile(file).open(QIODevice::WriteOnly));
         ProgramStarter::setOwnExecutable(QFile::encodeName(games + "/Tic-Tac-Toe"));
@@ -185,11 +193,20 @@ private slots:
         if (planted == "beside" || planted == "libexec") {
             QTRY_VERIFY(QFile::exists(QFileInfo(file).path() + "/marker"));
             QCOMPARE(w.answerer.boxes.size(), 0);
+        } else if (planted == "shown, then ended") {
+            QTRY_VERIFY(QFile::exists(games + "/pid"));
+            QFile pid(games + "/pid");
+            QVERIFY(pid.open(QIODevice::ReadOnly));
+            const pid_t ended = pid.readAll().trimmed().toInt();
+            QTRY_VERIFY(::kill(ended, 0) != 0); // gone, and seen to end by the game
+            QCOMPARE(w.answerer.boxes.size(), 0);
         } else {
-            QTRY_COMPARE(w.answerer.boxes.size(), 1);
-            QVERIFY(w.answerer.boxes[0].text.contains("could not be started"));
-            QVERIFY2(w.answerer.boxes[0].text.contains(planted == "no window" ? "no display to show it on" : "tictactoe-sysinfo"),
-                     qPrintable(w.answerer.boxes[0].text));
+            QTRY_COMPARE_WITH_TIMEOUT(w.answerer.boxes.size(), 1, 20000);
+            const QString text = w.answerer.boxes[0].text;
+            QVERIFY(text.contains("could not be started"));
+            QVERIFY2(text.contains(planted == "no window" || planted == "much" ? "no display to show it on" : "tictactoe-sysinfo"),
+                     qPrintable(text.left(200)));
+            QVERIFY2(text.size() < 5000, qPrintable(QString::number(text.size())));
         }
         QVERIFY(FrmAbout::openWindow()->isVisible());
         QCOMPARE(shownBoard(w.window), QString("X........"));

@@ -16,8 +16,8 @@ public:
     // Raises game::RuntimeError when the program is missing or cannot be started; its
     // description names every file that was tried. It is started in a normal window that takes
     // the focus, with the activation token given, if any, which it needs on Wayland to do so.
-    // Should it end without having shown its window (a status other than 0), `noWindow` is told
-    // what it said about it.
+    // Should it end with a status other than 0 before its window has shown, `noWindow` is told
+    // what it said about it last.
     static void start(const QByteArray& activationToken = {}, std::function<void(const QString&)> noWindow = {});
 
     // The file that start() would start, with the same errors.
