@@ -100,16 +100,19 @@ class Keyboard(PageTest):
         self.keys(Keys.ENTER)  # its OK
         self.assertFalse(self.shown("frmSysInfo"))
 
-    def test_access_keys_go_by_the_key_not_its_letter(self):
-        # On a Mac, Option+N is a dead key and Option+A types "å": the key's code still names it.
-        self.play([5])
-        self.js("cmdNewGame.dispatchEvent(new KeyboardEvent('keydown',"
-                " {key: 'Dead', code: 'KeyN', altKey: true, bubbles: true, cancelable: true}))")
-        self.idle()
-        self.assertEqual(self.moves("lstP1M"), [])
-        self.js("cmdNewGame.dispatchEvent(new KeyboardEvent('keydown',"
-                " {key: '\u00e5', code: 'KeyA', altKey: true, bubbles: true, cancelable: true}))")
-        self.assertTrue(self.shown("frmAbout"))
+    def test_access_keys_go_by_the_letter_on_every_layout(self):
+        # (key typed, key's place, what it presses): AZERTY's A lies where QWERTY has Q, Dvorak's N
+        # where QWERTY has L; on a Mac, Option+N is a dead key and Option+A types "å".
+        for key, code, pressed in [("a", "KeyQ", "About"), ("q", "KeyA", None), ("n", "KeyL", "New Game"),
+                                   ("Dead", "KeyN", "New Game"), ("\u00e5", "KeyA", "About")]:
+            with self.subTest(key=key, code=code):
+                self.load()
+                self.play([5])
+                self.js("cmdNewGame.dispatchEvent(new KeyboardEvent('keydown',"
+                        " {key: arguments[0], code: arguments[1], altKey: true, bubbles: true, cancelable: true}))", key, code)
+                self.idle()
+                self.assertEqual(self.moves("lstP1M"), [] if pressed == "New Game" else ["5"])
+                self.assertEqual(self.shown("frmAbout"), pressed == "About")
 
     def test_held_enter_presses_once(self):
         self.play([5])

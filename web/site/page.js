@@ -293,12 +293,14 @@ class Page {
     const inAbout = $('frmAbout').contains(e.target);
     const inSysInfo = $('frmSysInfo').contains(e.target);
     const press = (id) => { e.preventDefault(); $(id).click(); };
-    // The design's access keys (aria-keyshortcuts) of the window the key is pressed in. They go
-    // by the key, not by the letter it types: on a Mac, Option+N is a dead key and Option+A
-    // types "å".
+    // The design's access keys (aria-keyshortcuts) of the window the key is pressed in, by the
+    // letter the key types on the player's layout (AZERTY, QWERTZ, Dvorak...). Where it types
+    // no plain letter (on a Mac, Option+N is a dead key and Option+A types "å"), by the key's
+    // place, which names the letter on a US layout.
     if (e.altKey && !e.ctrlKey && !e.metaKey) {
+      const letter = /^[a-z]$/i.test(e.key) ? e.key.toUpperCase() : e.code.replace(/^Key/, '');
       const window = inAbout ? $('frmAbout') : inSysInfo ? null : $('frmMain');
-      const button = window && window.querySelector(`[aria-keyshortcuts="Alt+${e.code.replace(/^Key/, '')}"]`);
+      const button = window && window.querySelector(`[aria-keyshortcuts="Alt+${letter}"]`);
       if (button) press(button.id);
       return;
     }
