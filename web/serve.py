@@ -5,10 +5,13 @@
 
 The browser tests use Server to serve the site on a free port of their own."""
 import functools
+import hashlib
 import http.server
 import os
+import socket
 import sys
 import threading
+import urllib.parse
 
 # What the page may do: its own scripts, styles, pictures, fonts and WebAssembly, and nothing
 # from elsewhere; no page may frame it.
@@ -22,10 +25,50 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                       ".woff2": "font/woff2", ".ico": "image/vnd.microsoft.icon", ".bmp": "image/bmp"}
     protocol_version = "HTTP/1.1"  # one connection for all the page's files
     disable_nagle_algorithm = True  # small answers go out at once
-    timeout = 5  # seconds a client may take to send its request, or keep its connection idle
+    timeout = 5  # seconds a client may take to send any part of its request, or keep its connection idle
+    deadline = 10  # seconds a client may take to send a whole request, however it trickles in
+    etag = None
+
+    def handle_one_request(self):
+        # A client that sends its request a byte at a time is let go at the deadline all the same.
+        self.etag = None
+        watchdog = threading.Timer(self.deadline, self.let_go)
+        watchdog.start()
+        try:
+            super().handle_one_request()
+        finally:
+            watchdog.cancel()
+
+    def let_go(self):
+        try:
+            self.connection.shutdown(socket.SHUT_RDWR)
+        except OSError:
+            pass
+
+    def parse_request(self):
+        if not super().parse_request():
+            return False
+        if self.request_version == "HTTP/0.9":
+            self.request_version = "HTTP/1.0"  # so that the refusal carries its headers
+            self.send_error(400, "HTTP/0.9 is not served")
+            return False
+        return True
 
     def send_head(self):
         try:
+            path = self.translate_path(self.path)
+            site = os.path.realpath(self.directory)
+            if os.path.commonpath([os.path.realpath(path), site]) != site:
+                self.send_error(404, "File not found")  # a link that leads out of the site
+                return None
+            # Validated by content, not by date: an older build deployed again is seen as new.
+            if os.path.isfile(path):
+                self.etag = f'"{digest(path)}"'
+                if self.etag in [tag.strip() for tag in self.headers.get("If-None-Match", "").split(",")]:
+                    self.send_response(304)
+                    self.end_headers()
+                    return None
+            del self.headers["If-Modified-Since"]
             return super().send_head()
         except ValueError:  # a path the file system cannot name, such as one with a NUL byte
             self.send_error(400, "Bad path")
@@ -37,11 +80,26 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
     def end_headers(self):
         # The page and the worker are asked for afresh each time, so that a new build is seen.
-        if self.path.split("?")[0].endswith(("/", ".html", "sw.js")):
+        path = urllib.parse.unquote(urllib.parse.urlsplit(getattr(self, "path", "")).path)
+        if path.endswith(("/", ".html", "sw.js")):
             self.send_header("Cache-Control", "no-cache")
+        if self.etag:
+            self.send_header("ETag", self.etag)
         self.send_header("X-Content-Type-Options", "nosniff")
         self.send_header("Content-Security-Policy", POLICY)
         super().end_headers()
+
+
+@functools.lru_cache(maxsize=256)
+def digest_of(path, modified, size):
+    with open(path, "rb") as file:
+        return hashlib.sha256(file.read()).hexdigest()[:32]
+
+
+def digest(path):
+    """A file's content digest, read again only when the file changes."""
+    status = os.stat(path)
+    return digest_of(path, status.st_mtime_ns, status.st_size)
 
 
 class QuietHandler(Handler):
@@ -50,9 +108,12 @@ class QuietHandler(Handler):
 
 
 class BoundedServer(http.server.ThreadingHTTPServer):
-    """At most this many connections are served at once; the rest wait to be accepted."""
+    """At most this many connections are served at once; the rest wait to be accepted. Stopped,
+    it lets its connections go at once."""
 
     workers = 16
+    daemon_threads = True
+    block_on_close = False
 
     def __init__(self, *args, **kwargs):
         self.slots = threading.BoundedSemaphore(self.workers)
@@ -107,8 +168,8 @@ def main():
         server = Server(site, port, Handler)
     except OSError as error:
         sys.exit(f"serve.py: cannot serve on 127.0.0.1:{port}: {error.strerror}")
-    print(f"Play at {server.url}  (Ctrl+C stops the server)", flush=True)
     try:
+        print(f"Play at {server.url}  (Ctrl+C stops the server)", flush=True)
         server.thread.join()
     except KeyboardInterrupt:
         server.stop()
