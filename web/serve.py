@@ -117,17 +117,27 @@ class BoundedServer(http.server.ThreadingHTTPServer):
 
     def __init__(self, *args, **kwargs):
         self.slots = threading.BoundedSemaphore(self.workers)
+        self.connections = set()
         super().__init__(*args, **kwargs)
 
     def process_request(self, request, client_address):
         self.slots.acquire()
+        self.connections.add(request)
         super().process_request(request, client_address)
 
     def process_request_thread(self, request, client_address):
         try:
             super().process_request_thread(request, client_address)
         finally:
+            self.connections.discard(request)
             self.slots.release()
+
+    def close_connections(self):
+        for connection in list(self.connections):
+            try:
+                connection.shutdown(socket.SHUT_RDWR)
+            except OSError:
+                pass
 
     def handle_error(self, request, client_address):
         # A browser that closes a connection it no longer needs is no error of the server's.
@@ -145,7 +155,9 @@ class Server:
         self.thread.start()
 
     def stop(self):
+        """Stops serving, and lets every open connection go: the server is gone."""
         self.httpd.shutdown()
+        self.httpd.close_connections()
         self.httpd.server_close()
 
 
