@@ -4,7 +4,7 @@
 #include "widgethelpers.h"
 
 #include "frmabout.h"
-#include "programstarter.h"
+#include "installedfile.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -38,7 +38,8 @@ private slots:
         if (FrmAbout* about = FrmAbout::openWindow())
             about->close();
         QTRY_VERIFY(!FrmAbout::openWindow());
-        ProgramStarter::setOwnExecutable({});
+        InstalledFile::setOwnExecutable({});
+        InstalledFile::setInstalledFolder(InstalledFile::Program, {});
     }
 
     void aboutTwiceLeavesOneWindow()
@@ -139,17 +140,16 @@ private slots:
         QVERIFY(FrmAbout::openWindow()->isVisible());
     }
 
-    // "Sytem Info..." starts the program that ships with the game, beside it or in its libexec
-    // folder, at once and without waiting for it; when that cannot be started, a box says what
+    // "Sytem Info..." starts the program installed with the game, at once and without waiting
+    // for it; when that cannot be started, a box says what
     // was tried, and when it ends without showing its window, what it said. The About window and
     // the game go on either way.
     void sytemInfo_data()
     {
         QTest::addColumn<QString>("planted");
         QTest::addColumn<bool>("byKey");
-        QTest::newRow("build tree: beside the game") << "beside" << false;
-        QTest::newRow("installed: the libexec folder") << "libexec" << false;
-        QTest::newRow("Alt+S") << "beside" << true;
+        QTest::newRow("installed") << "installed" << false;
+        QTest::newRow("Alt+S") << "installed" << true;
         QTest::newRow("missing") << "nothing" << false;
         QTest::newRow("not executable") << "plain file" << false;
         QTest::newRow("a directory") << "directory" << false;
@@ -161,12 +161,12 @@ private slots:
     {
         QFETCH(QString, planted);
         QFETCH(bool, byKey);
-        QTemporaryDir root;
-        const QString games = root.filePath("games");
-        const QString file = planted == "libexec" ? root.filePath("libexec/tictactoe/tictactoe-sysinfo")
-                                                  : games + "/tictactoe-sysinfo";
-        QVERIFY(QDir().mkpath(planted == "directory" ? file : games));
-        if (planted == "beside" || planted == "libexec")
+        const auto root = trustedScratch();
+        const QString games = root->filePath("games");
+        const QString libexec = root->filePath("libexec/tictactoe");
+        const QString file = libexec + "/tictactoe-sysinfo";
+        QVERIFY(QDir().mkpath(planted == "directory" ? file : libexec));
+        if (planted == "installed")
             plantStandIn(file);
         if (planted == "no window")
             plantStandIn(file, "echo 'tictactoe-sysinfo: no display to show it on' >&2; exit 1");
@@ -176,7 +176,8 @@ private slots:
             plantStandIn(file, "echo shown; echo $$ > \"$(dirname \"$0\")/pid\"; kill -TERM $$");
         if (planted == "plain file")
             QVERIFY(QFile(file).open(QIODevice::WriteOnly));
-        ProgramStarter::setOwnExecutable(QFile::encodeName(games + "/Tic-Tac-Toe"));
+        InstalledFile::setOwnExecutable(QFile::encodeName(games + "/Tic-Tac-Toe"));
+        InstalledFile::setInstalledFolder(InstalledFile::Program, libexec);
 
         ShownWindow w;
         clickSquare(w.window, 1);
@@ -190,12 +191,12 @@ private slots:
         } else {
             QTest::mouseClick(child(*about, "Command2"), Qt::LeftButton);
         }
-        if (planted == "beside" || planted == "libexec") {
-            QTRY_VERIFY(QFile::exists(QFileInfo(file).path() + "/marker"));
+        if (planted == "installed") {
+            QTRY_VERIFY(QFile::exists(libexec + "/marker"));
             QCOMPARE(w.answerer.boxes.size(), 0);
         } else if (planted == "shown, then ended") {
-            QTRY_VERIFY(QFile::exists(games + "/pid"));
-            QFile pid(games + "/pid");
+            QTRY_VERIFY(QFile::exists(libexec + "/pid"));
+            QFile pid(libexec + "/pid");
             QVERIFY(pid.open(QIODevice::ReadOnly));
             const pid_t ended = pid.readAll().trimmed().toInt();
             QTRY_VERIFY(::kill(ended, 0) != 0); // gone, and seen to end by the game

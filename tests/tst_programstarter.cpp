@@ -1,14 +1,16 @@
-// Which file "Sytem Info..." starts, with programs planted where a hostile or unlucky
-// setup could put them: only a regular, executable file beside the game or in its libexec
-// folder is started, by its absolute, canonical path.
+// Which file "Sytem Info..." starts, with programs planted where a hostile or unlucky setup
+// could put them: only the program installed for the game, by its absolute, canonical path,
+// when it and every folder above it belong to root or the player and nobody else may write them.
 #include "standin.h"
 
+#include "installedfile.h"
 #include "programstarter.h"
 #include "runtimeerror.h"
 
-#include <QTemporaryDir>
-
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,62 +32,92 @@ class ProgramStart : public QObject {
 private slots:
     void init()
     {
-        m_rootDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_rootDir->isValid());
-        m_games = root().filePath("games");
-        m_libexec = root().filePath("libexec/tictactoe");
-        QDir().mkpath(m_games);
-        QDir().mkpath(m_libexec);
-        ProgramStarter::setOwnExecutable(QFile::encodeName(m_games + "/Tic-Tac-Toe"));
+        m_root = trustedScratch();
+        QVERIFY(m_root->isValid());
+        QDir().mkpath(root("games"));
+        QDir().mkpath(root("libexec/tictactoe"));
+        InstalledFile::setOwnExecutable(QFile::encodeName(root("games/Tic-Tac-Toe")));
+        InstalledFile::setInstalledFolder(InstalledFile::Program, root("libexec/tictactoe"));
     }
-    void cleanup() { ProgramStarter::setOwnExecutable({}); }
-
-    // Beside the game first, then the libexec folder; what cannot run is passed over.
-    void foldersAreSearchedInOrder_data()
+    void cleanup()
     {
-        QTest::addColumn<QString>("beside"); // what stands beside the game
-        QTest::addColumn<bool>("inLibexec"); // whether a good copy stands in libexec
+        InstalledFile::setOwnExecutable({});
+        InstalledFile::setInstalledFolder(InstalledFile::Program, {});
+        // As it was, so that the scratch folder can go.
+        ::chmod(QFile::encodeName(root("libexec")).constData(), 0755);
+        ::chmod(QFile::encodeName(root("libexec/tictactoe")).constData(), 0755);
+    }
+
+    // What is planted, and what is started: the installed program only, and only when trusted.
+    void onlyTheTrustedInstalledProgramStarts_data()
+    {
+        QTest::addColumn<QString>("planted");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("beside the game") << "program" << true << "games/tictactoe-sysinfo";
-        QTest::newRow("libexec") << "" << true << "libexec/tictactoe/tictactoe-sysinfo";
-        QTest::newRow("a folder beside") << "folder" << true << "libexec/tictactoe/tictactoe-sysinfo";
-        QTest::newRow("a plain file beside") << "plain" << true << "libexec/tictactoe/tictactoe-sysinfo";
-        QTest::newRow("a link beside, to the real file") << "link" << false << "elsewhere/tictactoe-sysinfo";
-        QTest::newRow("nothing anywhere") << "" << false
-            << "error 53: File not found: tictactoe-sysinfo: ROOT/games/tictactoe-sysinfo (missing), "
-               "ROOT/libexec/tictactoe/tictactoe-sysinfo (missing)";
-        QTest::newRow("a broken link beside") << "broken link" << false
-            << "error 75: Path/File access error: tictactoe-sysinfo: ROOT/games/tictactoe-sysinfo (a broken link), "
-               "ROOT/libexec/tictactoe/tictactoe-sysinfo (missing)";
-        QTest::newRow("only a plain file") << "plain" << false
-            << "error 75: Path/File access error: tictactoe-sysinfo: ROOT/games/tictactoe-sysinfo (not executable), "
-               "ROOT/libexec/tictactoe/tictactoe-sysinfo (missing)";
+        QTest::newRow("installed") << "installed" << "libexec/tictactoe/tictactoe-sysinfo";
+        QTest::newRow("a link, to a trusted file") << "link" << "elsewhere/tictactoe-sysinfo";
+        QTest::newRow("beside the game only") << "beside"
+            << "error 53: File not found: tictactoe-sysinfo: ROOT/libexec/tictactoe/tictactoe-sysinfo (missing)";
+        QTest::newRow("a folder") << "folder"
+            << "error 75: Path/File access error: tictactoe-sysinfo: ROOT/libexec/tictactoe/tictactoe-sysinfo (a folder)";
+        QTest::newRow("a plain file") << "plain"
+            << "error 75: Path/File access error: tictactoe-sysinfo: ROOT/libexec/tictactoe/tictactoe-sysinfo (not executable)";
+        QTest::newRow("a broken link") << "broken link"
+            << "error 75: Path/File access error: tictactoe-sysinfo: ROOT/libexec/tictactoe/tictactoe-sysinfo (a broken link)";
+        QTest::newRow("a folder anyone may write") << "open folder"
+            << "error 75: Path/File access error: tictactoe-sysinfo: CANONICAL/libexec/tictactoe/tictactoe-sysinfo is not "
+               "trusted: CANONICAL/libexec/tictactoe may be written by others";
+        QTest::newRow("a program anyone may write") << "open file"
+            << "error 75: Path/File access error: tictactoe-sysinfo: CANONICAL/libexec/tictactoe/tictactoe-sysinfo is not "
+               "trusted: CANONICAL/libexec/tictactoe/tictactoe-sysinfo may be written by others";
+        QTest::newRow("the player's, in a shared sticky folder") << "sticky" << "libexec/tictactoe/tictactoe-sysinfo";
+        if (::getuid() == 0) { // only root can give a file to another user
+            QTest::newRow("another user's program") << "foreign"
+                << "error 75: Path/File access error: tictactoe-sysinfo: CANONICAL/libexec/tictactoe/tictactoe-sysinfo is not "
+                   "trusted: CANONICAL/libexec/tictactoe/tictactoe-sysinfo belongs to another user";
+            QTest::newRow("a link into another user's folder") << "foreign folder"
+                << "error 75: Path/File access error: tictactoe-sysinfo: SHARED/planted/tictactoe-sysinfo is not trusted: "
+                   "SHARED/planted/tictactoe-sysinfo belongs to another user";
+        }
     }
-    void foldersAreSearchedInOrder()
+    void onlyTheTrustedInstalledProgramStarts()
     {
-        QFETCH(QString, beside);
-        QFETCH(bool, inLibexec);
+        QFETCH(QString, planted);
         QFETCH(QString, expected);
-        const QString besideFile = m_games + "/tictactoe-sysinfo";
-        if (beside == "program")
-            plantStandIn(besideFile);
-        if (beside == "folder")
-            QVERIFY(QDir().mkdir(besideFile));
-        if (beside == "plain") {
-            QFile plain(besideFile);
-            QVERIFY(plain.open(QIODevice::WriteOnly));
+        const QString file = root("libexec/tictactoe/tictactoe-sysinfo");
+        if (planted == "installed" || planted == "open folder" || planted == "open file" || planted == "foreign"
+            || planted == "sticky")
+            plantStandIn(file);
+        if (planted == "beside")
+            plantStandIn(root("games/tictactoe-sysinfo"));
+        if (planted == "folder")
+            QVERIFY(QDir().mkdir(file));
+        if (planted == "plain")
+            QVERIFY(QFile(file).open(QIODevice::WriteOnly));
+        if (planted == "link") {
+            plantStandIn(root("elsewhere/tictactoe-sysinfo"));
+            QVERIFY(QFile::link(root("elsewhere/tictactoe-sysinfo"), file));
         }
-        if (beside == "link") {
-            plantStandIn(root().filePath("elsewhere/tictactoe-sysinfo"));
-            QVERIFY(QFile::link(root().filePath("elsewhere/tictactoe-sysinfo"), besideFile));
+        if (planted == "broken link")
+            QVERIFY(QFile::link(root("nowhere"), file));
+        if (planted == "open folder")
+            QCOMPARE(::chmod(QFile::encodeName(root("libexec/tictactoe")).constData(), 0777), 0);
+        if (planted == "sticky")
+            QCOMPARE(::chmod(QFile::encodeName(root("libexec")).constData(), 01777), 0);
+        if (planted == "open file")
+            QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0777), 0);
+        QTemporaryDir shared; // in the system's shared temporary folder
+        if (planted == "foreign folder") {
+            plantStandIn(shared.filePath("planted/tictactoe-sysinfo"));
+            for (const char* path : {"planted", "planted/tictactoe-sysinfo"})
+                QCOMPARE(::chown(QFile::encodeName(shared.filePath(path)).constData(), 65534, 65534), 0);
+            QVERIFY(QFile::link(shared.filePath("planted/tictactoe-sysinfo"), file));
         }
-        if (beside == "broken link")
-            QVERIFY(QFile::link(root().filePath("nowhere"), besideFile));
-        if (inLibexec)
-            plantStandIn(m_libexec + "/tictactoe-sysinfo");
+        if (planted == "foreign")
+            QCOMPARE(::chown(QFile::encodeName(file).constData(), 65534, 65534), 0);
 
-        const QString canonicalRoot = QFileInfo(root().path()).canonicalFilePath();
-        expected.replace("ROOT", root().path());
+        const QString canonicalRoot = QFileInfo(m_root->path()).canonicalFilePath();
+        expected.replace("ROOT", m_root->path()).replace("CANONICAL", canonicalRoot);
+        expected.replace("SHARED", QFileInfo(shared.path()).canonicalFilePath());
         QCOMPARE(lookUp(), expected.startsWith("error") ? expected : canonicalRoot + "/" + expected);
     }
 
@@ -101,16 +133,16 @@ private slots:
     void unnamableFolderStartsNothing()
     {
         QFETCH(QByteArray, executable);
-        const QString working = root().filePath("working");
+        const QString working = root("working");
         plantStandIn(working + "/tictactoe-sysinfo");
         plantStandIn(working + "/games/tictactoe-sysinfo");
-        plantStandIn(root().filePath("libexec/tictactoe/tictactoe-sysinfo")); // ../libexec from the working folder
-        plantStandIn(root().filePath("onpath/tictactoe-sysinfo"));
+        plantStandIn(root("libexec/tictactoe/tictactoe-sysinfo"));
+        plantStandIn(root("onpath/tictactoe-sysinfo"));
         const QString before = QDir::currentPath();
         const QByteArray path = qgetenv("PATH");
         QVERIFY(QDir::setCurrent(working));
-        qputenv("PATH", QFile::encodeName(root().filePath("onpath")) + ":" + path);
-        ProgramStarter::setOwnExecutable(executable);
+        qputenv("PATH", QFile::encodeName(root("onpath")) + ":" + path);
+        InstalledFile::setOwnExecutable(executable);
 
         QString result;
         try {
@@ -125,10 +157,9 @@ private slots:
     }
 
 private:
-    const QTemporaryDir& root() const { return *m_rootDir; }
+    QString root(const QString& name) const { return m_root->filePath(name); }
 
-    std::unique_ptr<QTemporaryDir> m_rootDir;
-    QString m_games, m_libexec;
+    std::unique_ptr<QTemporaryDir> m_root;
 };
 
 QTEST_GUILESS_MAIN(ProgramStart)

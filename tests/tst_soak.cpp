@@ -4,7 +4,7 @@
 #include "widgethelpers.h"
 
 #include "frmabout.h"
-#include "programstarter.h"
+#include "installedfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -86,15 +86,17 @@ private slots:
 
     void aboutWindowLeavesNothingBehind()
     {
-        QTemporaryDir folder;
-        ProgramStarter::setOwnExecutable(QFile::encodeName(folder.filePath("Tic-Tac-Toe")));
-        const QString program = folder.filePath("tictactoe-sysinfo");
+        const auto folder = trustedScratch();
+        InstalledFile::setOwnExecutable(QFile::encodeName(folder->filePath("Tic-Tac-Toe")));
+        InstalledFile::setInstalledFolder(InstalledFile::Program, folder->path());
+        const QString program = folder->filePath("tictactoe-sysinfo");
         ShownWindow w;
         cycleAbout(w, program, 50); // fonts, styles and pictures are cached on first use
         const qint64 before = liveHeap();
         cycleAbout(w, program, 200);
         const qint64 after = liveHeap();
-        ProgramStarter::setOwnExecutable({});
+        InstalledFile::setOwnExecutable({});
+        InstalledFile::setInstalledFolder(InstalledFile::Program, {});
         qInfo("About and Sytem Info 200 times: live heap %lld -> %lld bytes", before, after);
         QVERIFY(after - before <= kAllowedGrowth);
     }

@@ -1,5 +1,6 @@
 #include "programstarter.h"
 
+#include "installedfile.h"
 #include "runtimeerror.h"
 
 #include <QDir>
@@ -10,9 +11,7 @@
 #include <QStringList>
 
 #include <csignal>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
 namespace {
 
@@ -22,74 +21,11 @@ constexpr const char* kSystemInformation = "tictactoe-sysinfo";
 // How much of what it writes is kept: enough for its last words, however much it says.
 constexpr qsizetype kKeptOutput = 4096;
 
-QByteArray& ownExecutable()
-{
-    static QByteArray path;
-    return path;
-}
-
-[[noreturn]] void notFound(const QString& what)
-{
-    throw game::RuntimeError(53, "File not found: " + what.toStdString());
-}
-
-// The folder the game runs from. It must be absolute and its name must survive the trip
-// through Qt's strings unchanged: a folder whose name is not valid in the system's encoding
-// cannot be named to the program starter, and a lookup relative to the working folder could
-// start anything planted there.
-QString ownFolder(const QString& program)
-{
-    QByteArray executable = ownExecutable();
-    if (executable.isEmpty()) {
-        std::error_code error;
-        executable = QByteArray::fromStdString(std::filesystem::read_symlink("/proc/self/exe", error).native());
-    }
-    const QString decoded = QFile::decodeName(executable);
-    if (!executable.startsWith('/') || QFile::encodeName(decoded) != executable)
-        notFound(program + " (the game's own folder cannot be named: " + decoded + ")");
-    return QFileInfo(decoded).absolutePath();
-}
-
-// Why a file cannot be started, or an empty string when it can.
-QString unusable(const QFileInfo& file)
-{
-    if (file.isSymLink() && !file.exists())
-        return "a broken link";
-    if (!file.exists())
-        return "missing";
-    if (file.isDir())
-        return "a folder";
-    if (!file.isFile())
-        return "not a regular file";
-    if (!file.isExecutable())
-        return "not executable";
-    return {};
-}
-
 } // namespace
-
-void ProgramStarter::setOwnExecutable(const QByteArray& nativePath)
-{
-    ownExecutable() = nativePath;
-}
 
 QString ProgramStarter::resolve()
 {
-    const QString name = QLatin1String(kSystemInformation);
-    const QString own = ownFolder(name);
-    QStringList tried;
-    bool anyExists = false;
-    for (const QString& folder : {own, QDir(own).filePath(QStringLiteral(TICTACTOE_LIBEXEC_FROM_BIN))}) {
-        const QFileInfo file(QDir::cleanPath(QDir(folder).filePath(name)));
-        const QString why = unusable(file);
-        if (why.isEmpty())
-            return file.canonicalFilePath();
-        anyExists = anyExists || file.exists() || file.isSymLink();
-        tried << file.filePath() + " (" + why + ")";
-    }
-    if (anyExists)
-        throw game::RuntimeError(75, "Path/File access error: " + name.toStdString() + ": " + tried.join(", ").toStdString());
-    notFound(name + ": " + tried.join(", "));
+    return InstalledFile::find(QLatin1String(kSystemInformation), InstalledFile::Program);
 }
 
 // The program is watched, not waited for: its process object lives until it ends, and is never

@@ -1,34 +1,46 @@
 // Loads the game's Wayland module in a Wayland session.
 #include "waylandsession.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "installedfile.h"
+#include "runtimeerror.h"
+
 #include <QGuiApplication>
 #include <QLibrary>
 
 #include <cstdio>
 
+#include <dlfcn.h>
+#include <link.h>
+
 namespace {
 
-// The module lies beside the game in a build, and in the game's library folder when installed.
+// Whether the module's entry point is a function: a module whose symbol of that name is data
+// would be called all the same, and crash the game.
+bool isFunction(void* entry)
+{
+    Dl_info info{};
+    void* found = nullptr;
+    if (!entry || !dladdr1(entry, &info, &found, RTLD_DL_SYMENT) || !found)
+        return false;
+    return ELF64_ST_TYPE(static_cast<const ElfW(Sym)*>(found)->st_info) == STT_FUNC;
+}
+
+// The module that the game installs (InstalledFile), loaded once it may be trusted.
 WaylandSession* load()
 {
-    const QString own = QCoreApplication::applicationDirPath();
-    QStringList tried;
-    for (const QString& folder : {own, QDir(own).filePath(QStringLiteral(TICTACTOE_MODULES_FROM_BIN))}) {
-        const QFileInfo file(QDir::cleanPath(QDir(folder).filePath(QStringLiteral("tictactoe-wayland.so"))));
-        if (!file.isFile()) {
-            tried << file.filePath() + " (missing)";
-            continue;
-        }
-        QLibrary module(file.canonicalFilePath());
-        if (auto session = reinterpret_cast<decltype(&tictactoeWaylandSession)>(module.resolve("tictactoeWaylandSession")))
-            return session();
-        tried << module.errorString();
+    QString why;
+    try {
+        QLibrary module(InstalledFile::find(QStringLiteral("tictactoe-wayland.so"), InstalledFile::Module));
+        void* entry = reinterpret_cast<void*>(module.resolve("tictactoeWaylandSession"));
+        if (isFunction(entry))
+            return reinterpret_cast<decltype(&tictactoeWaylandSession)>(entry)();
+        why = entry ? module.fileName() + ": its entry point is not a function" : module.errorString();
+    } catch (const game::RuntimeError& error) {
+        why = QString::fromStdString(error.description());
     }
     std::fprintf(stderr, "%s: the game's Wayland module cannot be loaded, so a tie is silent and the system "
                          "information window may stay behind: %s\n",
-                 qPrintable(QCoreApplication::applicationName()), qPrintable(tried.join(QStringLiteral(", "))));
+                 qPrintable(QCoreApplication::applicationName()), qPrintable(why));
     return nullptr;
 }
 

@@ -32,8 +32,10 @@ if(NOT installed STREQUAL expected)
     message(FATAL_ERROR "installed:\n${installed}\nexpected:\n${expected}")
 endif()
 
-# The game looks for the program and its module in these folders relative to its own.
-foreach(found "-x;${OUT}/usr/games/${LIBEXEC_FROM_BIN}/tictactoe-sysinfo" "-f;${OUT}/usr/games/${MODULES_FROM_BIN}/tictactoe-wayland.so")
+# The game looks for the program and its module in the folders it was built to be installed
+# to (here under /usr rather than the prefix it was built for).
+foreach(found "-x;${LIBEXEC_DIR}/tictactoe-sysinfo" "-f;${MODULE_DIR}/tictactoe-wayland.so")
+    string(REPLACE "${PREFIX}/" "${OUT}/usr/" found "${found}")
     execute_process(COMMAND test ${found} RESULT_VARIABLE missing)
     if(missing)
         message(FATAL_ERROR "the installed game would not find ${found}")

@@ -5,7 +5,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
+
+// A scratch folder whose files the game may trust: beside the test program, in the build's own
+// folder, rather than in a shared temporary folder that other users may write to.
+inline std::unique_ptr<QTemporaryDir> trustedScratch()
+{
+    return std::make_unique<QTemporaryDir>(QCoreApplication::applicationDirPath() + "/scratch-XXXXXX");
+}
 
 inline void plantStandIn(const QString& file, const QByteArray& does = "echo ran > \"$(dirname \"$0\")/marker\"")
 {

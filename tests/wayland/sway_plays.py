@@ -124,8 +124,9 @@ def main():
     home = tempfile.mkdtemp(prefix="sway-plays-")
     programs = tempfile.mkdtemp(prefix="sway-plays-programs-")
     os.chmod(programs, 0o755)
-    for program in sys.argv[1:4]:  # where the user may run them, each beside the others
+    for program in sys.argv[1:4]:  # where the user may run them, each beside the others, as built
         shutil.copy(program, programs)
+    shutil.copy(os.path.join(os.path.dirname(sys.argv[1]), "tictactoe-build-tree"), programs)
     game = os.path.join(programs, os.path.basename(sys.argv[1]))
     desktop = Desktop(home)
     ok = True
