@@ -63,6 +63,12 @@ class Phone(PageTest):
         self.assertEqual(self.js("return document.querySelectorAll('dialog[open]').length"), 1)
         self.assert_fits(self.js("return document.querySelector('dialog[open]').id = 'box'"))
 
+    def test_a_screen_smaller_than_its_margins_still_shows_the_window(self):
+        self.screen(12, 12)
+        self.load()
+        left, top, width, scale = self.js("const r = frmMain.getBoundingClientRect(); return [r.left, r.top, r.width, frmMain.scale]")
+        self.assertTrue(scale > 0 and left >= 0 and top >= 0 and 0 < width <= 12, (scale, left, top, width))
+
     def test_a_mouse_keeps_the_design_size(self):
         self.load()
         self.assertEqual(self.js("const r = frmMain.getBoundingClientRect(); return [r.left, r.top, r.width]"), [8, 8, 446])

@@ -109,7 +109,9 @@ class Page {
     element.style.transform = '';
     if (coarsePointer.matches && !element.hidden) {
       const width = element.offsetWidth, height = element.offsetHeight;
-      scale = Math.min((innerWidth - 2 * kMargin) / width, (innerHeight - 2 * kMargin) / height);
+      // The room inside the margins; a screen smaller than its margins gives up half of them.
+      const room = (extent) => Math.max(extent - 2 * kMargin, extent / 2, 1);
+      scale = Math.min(room(innerWidth) / width, room(innerHeight) / height);
       element.style.transform = `scale(${scale})`;
       element.style.left = `${(innerWidth - width * scale) / 2}px`;
       element.style.top = `${(innerHeight - height * scale) / 2}px`;
