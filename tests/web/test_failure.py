@@ -6,7 +6,13 @@ import shutil
 import tempfile
 import unittest
 
-from browser import SITE, PageTest, serve
+from browser import SITE, PageTest, only_in, serve
+
+
+class Sandboxing(serve.QuietHandler):
+    def end_headers(self):
+        self.send_header("Content-Security-Policy", "sandbox allow-scripts")
+        super().end_headers()
 
 
 class Failure(PageTest):
@@ -52,6 +58,14 @@ class Failure(PageTest):
             with self.subTest(missing=missing):
                 self.browser.get(self.site_without(missing))
                 self.assertRegex(self.alert(), r"^The game has stopped: .*Reload the page to play again\.$")
+
+    @only_in("chromium", "firefox")  # WebKit runs no script of a page without an origin: none can speak
+    def test_served_sandboxed(self):
+        # A host that sandboxes the page gives it no origin of its own: it may fetch none of its files.
+        server = serve.Server(SITE, handler=Sandboxing)
+        self.addCleanup(server.stop)
+        self.browser.get(server.url)
+        self.assertRegex(self.alert(), r"^The game has stopped: its WebAssembly could not be loaded .*sandboxed")
 
     def test_no_webassembly(self):
         self.browser.get(self.site_without(None, first_script="delete window.WebAssembly;"))

@@ -39,4 +39,8 @@ if (location.protocol === 'file:') {
   var gameCode = (WebAssembly.compileStreaming
     ? WebAssembly.compileStreaming(fetch('tictactoe.wasm?v=@BUILD@'))
     : fetch('tictactoe.wasm?v=@BUILD@').then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+  // Said here, where it fails: a page served sandboxed (without an origin of its own) hears of
+  // no failed promise of its scripts, and may fetch none of its files.
+  gameCode.catch((error) => stopped(`its WebAssembly could not be loaded (${error.message})`
+    + (self.origin === 'null' ? ', as the page is served sandboxed, without an origin of its own' : '')));
 }
