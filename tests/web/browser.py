@@ -73,7 +73,7 @@ class Selenium:
 
 
 class Chromium(Selenium):
-    def __init__(self, scale=1, phone=None):
+    def __init__(self, scale=1, phone=None, host_rules=None):
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         self.profile = tempfile.mkdtemp(prefix="tictactoe-chromium-")
@@ -81,6 +81,8 @@ class Chromium(Selenium):
                          f"--window-size={WIDTH},{HEIGHT}", f"--force-device-scale-factor={scale}",
                          f"--user-data-dir={self.profile}", "--mute-audio", "--disable-background-networking"]:
             options.add_argument(argument)
+        if host_rules:  # host names of its own, such as a real site's, for the local server
+            options.add_argument(f"--host-resolver-rules={host_rules}")
         if phone:  # (width, height): a touch screen of ratio 3
             options.add_experimental_option("mobileEmulation", {"deviceMetrics": {
                 "width": phone[0], "height": phone[1], "pixelRatio": 3, "touch": True}})

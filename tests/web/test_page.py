@@ -208,5 +208,25 @@ class Rest(PageTest):
         self.assertEqual(self.js("return [pending.intervals, pending.frames]"), [0, 0])
 
 
+@only_in("chromium")
+class ClockAway(PageTest):
+    """The tests' manual clock is no part of the game on a real site: a link that carries it
+    does not freeze the game."""
+
+    chromium_options = {"host_rules": "MAP game.example 127.0.0.1"}
+
+    def setUp(self):
+        pass
+
+    def test_a_manual_clock_link_elsewhere_plays_on_the_real_clock(self):
+        self.browser.get(self.server.url.replace("127.0.0.1", "game.example") + "?clock=manual")
+        self.wait_until_playable()
+        self.click("MiddleMiddle")
+        end = time.monotonic() + 5
+        while self.moves("lstP2M") != ["1"]:
+            self.assertLess(time.monotonic(), end, "the computer never answered")
+            time.sleep(0.02)
+
+
 if __name__ == "__main__":
     unittest.main()
