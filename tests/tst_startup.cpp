@@ -10,9 +10,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -159,6 +162,8 @@ private slots:
         QTest::newRow("an empty lock") << "lock" << QByteArray("");
         QTest::newRow("a garbage lock") << "lock" << QByteArray("\x01\x02 no lock at all");
         QTest::newRow("another host's lock") << "lock" << QByteArray("999999\ntictactoe-sysinfo\nanother-host\n");
+        QTest::newRow("the display named another way") << "alias" << QByteArray();
+        QTest::newRow("sixty at the same moment") << "at once" << QByteArray();
     }
     void systemInformationShowsOneWindow()
     {
@@ -193,20 +198,75 @@ private slots:
             file.write(lock);
         }
 
-        QProcess* first = sysinfo(":1");
-        QTRY_COMPARE_WITH_TIMEOUT(lockHolder(m_runtime.filePath("tictactoe-sysinfo-offscreen-_1.lock")), first->processId(), 10000);
-        for (int i = 0; i < 10; ++i)
-            sysinfo(":1");
-        for (std::size_t i = started.size() - 10; i < started.size(); ++i) {
-            QVERIFY(started[i]->waitForFinished(20000));
-            QCOMPARE(started[i]->exitCode(), 0); // the first answered that its window is shown
+        if (before == "at once") { // one of them shows the window, and answers all the others
+            for (int i = 0; i < 60; ++i)
+                sysinfo(":1");
+            const auto running = [&] {
+                return std::count_if(started.begin(), started.end(), [](const auto& p) { return p->state() != QProcess::NotRunning; });
+            };
+            QTRY_COMPARE_WITH_TIMEOUT(running(), 1, 60000);
+            for (const auto& process : started)
+                QVERIFY(process->state() != QProcess::NotRunning || process->exitCode() == 0);
+        } else {
+            QProcess* first = sysinfo(before == "alias" ? "unix:1.0" : ":1");
+            QTRY_COMPARE_WITH_TIMEOUT(lockHolder(m_runtime.filePath("tictactoe-sysinfo-offscreen-_1.lock")), first->processId(), 10000);
+            for (int i = 0; i < 10; ++i)
+                sysinfo(":1");
+            for (std::size_t i = started.size() - 10; i < started.size(); ++i) {
+                QVERIFY(started[i]->waitForFinished(20000));
+                QCOMPARE(started[i]->exitCode(), 0); // the first answered that its window is shown
+            }
+            QCOMPARE(first->state(), QProcess::Running); // and shows it still
         }
-        QCOMPARE(first->state(), QProcess::Running); // and shows it still
         for (auto& process : started) {
             ::kill(pid_t(process->processId()), SIGCONT);
             process->kill();
             process->waitForFinished(20000);
         }
+    }
+
+    // Where no lock can be kept, each start shows its window at once and says why: nothing hangs.
+    void systemInformationWithoutALockShows_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("a FIFO at the lock's place") << "fifo" << "is not a lock file";
+        QTest::newRow("a link to /dev/zero at the lock's place") << "link" << "is not a lock file";
+        QTest::newRow("a runtime folder whose socket path is too long") << "long" << "too long a path";
+    }
+    void systemInformationWithoutALockShows()
+    {
+        QFETCH(QString, place);
+        QFETCH(QString, says);
+        QString runtime = m_runtime.path();
+        const QByteArray lock = QFile::encodeName(runtime + "/tictactoe-sysinfo-offscreen-_1.lock");
+        QFile::remove(QFile::decodeName(lock)); // left by the programs before
+        if (place == "fifo")
+            QCOMPARE(::mkfifo(lock.constData(), 0600), 0);
+        if (place == "link")
+            QVERIFY(QFile::link("/dev/zero", QFile::decodeName(lock)));
+        if (place == "long") {
+            runtime += "/" + QString(120, 'r');
+            QVERIFY(QDir().mkpath(runtime));
+            QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        std::vector<std::unique_ptr<QProcess>> started;
+        for (int i = 0; i < 2; ++i) {
+            QProcessEnvironment environment = session(runtime);
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
+            environment.insert("DISPLAY", ":1");
+            started.push_back(std::make_unique<QProcess>());
+            started.back()->setProcessEnvironment(environment);
+            started.back()->start(TICTACTOE_SYSINFO);
+        }
+        for (auto& process : started) {
+            QByteArray said;
+            QTRY_VERIFY_WITH_TIMEOUT((said += process->readAllStandardError()).contains(says.toUtf8()), 10000);
+            QCOMPARE(process->state(), QProcess::Running); // showing its window
+            process->kill();
+            process->waitForFinished(20000);
+        }
+        QFile::remove(QFile::decodeName(lock));
     }
 
 private:
