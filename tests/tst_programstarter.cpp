@@ -6,6 +6,7 @@
 #include "installedfile.h"
 #include "programstarter.h"
 #include "runtimeerror.h"
+#include "waylandsession.h"
 
 #include <memory>
 
@@ -154,6 +155,29 @@ private slots:
         qputenv("PATH", path);
         QVERIFY2(result.startsWith("File not found: tictactoe-sysinfo (the game's own folder cannot be named"),
                  qPrintable(result));
+    }
+
+    // A damaged module is never called: the game goes on without its Wayland extras.
+    void damagedModuleIsNotCalled_data()
+    {
+        QTest::addColumn<QString>("module");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("its entry point is data") << TICTACTOE_DATA_MODULE << "its entry point is not a function";
+        QTest::newRow("cut short") << "cut" << "Cannot load library";
+    }
+    void damagedModuleIsNotCalled()
+    {
+        QFETCH(QString, module);
+        QFETCH(QString, why);
+        if (module == "cut") {
+            module = root("tictactoe-wayland.so");
+            QFile whole(TICTACTOE_WAYLAND_MODULE), cut(module);
+            QVERIFY(whole.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
+            cut.write(whole.read(512)); // its header, and nothing after
+        }
+        QString said;
+        QCOMPARE(WaylandSession::loadModule(module, &said), nullptr);
+        QVERIFY2(said.contains(why), qPrintable(said));
     }
 
 private:

@@ -30,11 +30,9 @@ WaylandSession* load()
 {
     QString why;
     try {
-        QLibrary module(InstalledFile::find(QStringLiteral("tictactoe-wayland.so"), InstalledFile::Module));
-        void* entry = reinterpret_cast<void*>(module.resolve("tictactoeWaylandSession"));
-        if (isFunction(entry))
-            return reinterpret_cast<decltype(&tictactoeWaylandSession)>(entry)();
-        why = entry ? module.fileName() + ": its entry point is not a function" : module.errorString();
+        if (WaylandSession* session = WaylandSession::loadModule(
+                InstalledFile::find(QStringLiteral("tictactoe-wayland.so"), InstalledFile::Module), &why))
+            return session;
     } catch (const game::RuntimeError& error) {
         why = QString::fromStdString(error.description());
     }
@@ -45,6 +43,16 @@ WaylandSession* load()
 }
 
 } // namespace
+
+WaylandSession* WaylandSession::loadModule(const QString& file, QString* why)
+{
+    QLibrary module(file);
+    void* entry = reinterpret_cast<void*>(module.resolve("tictactoeWaylandSession"));
+    if (isFunction(entry))
+        return reinterpret_cast<decltype(&tictactoeWaylandSession)>(entry)();
+    *why = entry ? file + ": its entry point is not a function" : module.errorString();
+    return nullptr;
+}
 
 WaylandSession* WaylandSession::get()
 {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <functional>
 
@@ -24,6 +25,11 @@ public:
     // The module's session, loaded on first use; none outside a Wayland session, or when the
     // module cannot be loaded (which is said once on the error stream).
     static WaylandSession* get();
+
+    // The session of the module in `file`, or none, with why: one that cannot be loaded, or whose
+    // entry point is no function, is never called. (A file cut short inside what the system maps
+    // may still end the program as it is read: that cannot be told beforehand.)
+    static WaylandSession* loadModule(const QString& file, QString* why);
 };
 
 // A token for the latest press in `window`, from the Wayland session; elsewhere `ready` is
