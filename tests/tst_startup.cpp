@@ -7,15 +7,21 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <cstring>
 #include <csignal>
 #include <memory>
 #include <vector>
 
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,6 +57,21 @@ qint64 lockHolder(const QString& file)
     qint64 pid = 0;
     QString host, application;
     return QLockFile(file).getLockInfo(&pid, &host, &application) ? pid : 0;
+}
+
+// A raw connection to a local socket, which says nothing; -1 when none could be made.
+int connectTo(const QString& path)
+{
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()) + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 bool listening(const QString& socket)
@@ -164,6 +185,7 @@ private slots:
         QTest::newRow("another host's lock") << "lock" << QByteArray("999999\ntictactoe-sysinfo\nanother-host\n");
         QTest::newRow("the display named another way") << "alias" << QByteArray();
         QTest::newRow("sixty at the same moment") << "at once" << QByteArray();
+        QTest::newRow("1,100 connections that say nothing") << "idle" << QByteArray();
     }
     void systemInformationShowsOneWindow()
     {
@@ -210,6 +232,17 @@ private slots:
         } else {
             QProcess* first = sysinfo(before == "alias" ? "unix:1.0" : ":1");
             QTRY_COMPARE_WITH_TIMEOUT(lockHolder(m_runtime.filePath("tictactoe-sysinfo-offscreen-_1.lock")), first->processId(), 10000);
+            std::vector<int> idle; // more than a program may keep open by default
+            if (before == "idle") {
+                QTRY_VERIFY_WITH_TIMEOUT(listening(socketOn(":1")), 10000);
+                rlimit files {};
+                ::getrlimit(RLIMIT_NOFILE, &files);
+                files.rlim_cur = files.rlim_max;
+                ::setrlimit(RLIMIT_NOFILE, &files);
+                for (int i = 0; i < 1100; ++i)
+                    idle.push_back(connectTo(socketOn(":1")));
+            }
+            const auto closeIdle = qScopeGuard([&] { for (int fd : idle) ::close(fd); });
             for (int i = 0; i < 10; ++i)
                 sysinfo(":1");
             for (std::size_t i = started.size() - 10; i < started.size(); ++i) {
