@@ -28,11 +28,14 @@ class Handler(http.server.SimpleHTTPRequestHandler):
     timeout = 5  # seconds a client may take to send any part of its request, or keep its connection idle
     deadline = 10  # seconds a client may take to send a whole request, however it trickles in
     etag = None
+    compressible = False
 
     def handle_one_request(self):
         # A client that sends its request a byte at a time is let go at the deadline all the same.
         self.etag = None
+        self.compressible = False
         watchdog = threading.Timer(self.deadline, self.let_go)
+        watchdog.daemon = True  # nothing to wait for as the server stops
         watchdog.start()
         try:
             super().handle_one_request()
@@ -61,28 +64,52 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             if os.path.commonpath([os.path.realpath(path), site]) != site:
                 self.send_error(404, "File not found")  # a link that leads out of the site
                 return None
-            # Validated by content, not by date: an older build deployed again is seen as new.
-            if os.path.isfile(path):
-                self.etag = f'"{digest(path)}"'
-                if self.etag in [tag.strip() for tag in self.headers.get("If-None-Match", "").split(",")]:
-                    self.send_response(304)
-                    self.end_headers()
-                    return None
-            del self.headers["If-Modified-Since"]
-            return super().send_head()
+            if os.path.isdir(path) and self.path.split("?")[0].endswith("/"):
+                path = os.path.join(path, "index.html")
+            if not os.path.isfile(path):
+                return super().send_head()  # a folder's address without its slash, or nothing
+            return self.send_file(path)
         except ValueError:  # a path the file system cannot name, such as one with a NUL byte
             self.send_error(400, "Bad path")
             return None
+
+    def send_file(self, path):
+        """The file, or the compressed copy of it that the browser accepts (compress.py writes
+        them); validated by its content, not by its date, so that an older build deployed again
+        is seen as new."""
+        accepted = {part.split(";")[0].strip() for part in self.headers.get("Accept-Encoding", "").split(",")}
+        encoding, sent = next(((name, path + suffix) for name, suffix in (("br", ".br"), ("gzip", ".gz"))
+                               if name in accepted and os.path.isfile(path + suffix)), (None, path))
+        self.etag = f'"{digest(sent)}"'
+        self.compressible = os.path.isfile(path + ".br") or os.path.isfile(path + ".gz")
+        if self.etag in [tag.strip() for tag in self.headers.get("If-None-Match", "").split(",")]:
+            self.send_response(304)
+            self.end_headers()
+            return None
+        file = open(sent, "rb")
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Content-Length", str(os.fstat(file.fileno()).st_size))
+        if encoding:
+            self.send_header("Content-Encoding", encoding)
+        self.end_headers()
+        return file
 
     def list_directory(self, path):
         self.send_error(404, "File not found")
         return None
 
     def end_headers(self):
-        # The page and the worker are asked for afresh each time, so that a new build is seen.
-        path = urllib.parse.unquote(urllib.parse.urlsplit(getattr(self, "path", "")).path)
+        # The page and the worker are asked for afresh each time, so that a new build is seen;
+        # the files the build names by their contents ("?v=") may be kept for a year.
+        address = urllib.parse.urlsplit(getattr(self, "path", ""))
+        path = urllib.parse.unquote(address.path)
         if path.endswith(("/", ".html", "sw.js")):
             self.send_header("Cache-Control", "no-cache")
+        elif urllib.parse.parse_qs(address.query).get("v"):
+            self.send_header("Cache-Control", "public, max-age=31536000, immutable")
+        if self.compressible:
+            self.send_header("Vary", "Accept-Encoding")
         if self.etag:
             self.send_header("ETag", self.etag)
         self.send_header("X-Content-Type-Options", "nosniff")

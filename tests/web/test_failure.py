@@ -35,8 +35,13 @@ class Failure(PageTest):
         folder = tempfile.mkdtemp(prefix="tictactoe-broken-")
         self.addCleanup(shutil.rmtree, folder, True)
         shutil.copytree(SITE, folder, dirs_exist_ok=True)
-        if name:
-            os.remove(os.path.join(folder, name))
+        stale = [name] if name else []
+        if first_script:
+            stale.append("index.html")
+        for changed in stale:  # with its compressed copies, which would be sent in its stead
+            for suffix in ("", ".br", ".gz"):
+                if os.path.exists(os.path.join(folder, changed + suffix)) and (suffix or changed == name):
+                    os.remove(os.path.join(folder, changed + suffix))
         if first_script:
             with open(os.path.join(folder, "first.js"), "w") as script:
                 script.write(first_script)

@@ -168,7 +168,7 @@ class ScreenReader(PageTest):
         # The browser's own accessibility tree, as a screen reader reads it.
         nodes = self.browser.cdp("Accessibility.getFullAXTree")["nodes"]
         named = {(n["role"]["value"], n.get("name", {}).get("value", "")) for n in nodes if not n.get("ignored")}
-        expected = {("application", "TAVROK Tic-Tac-Toe"), ("button", "New Game"), ("button", "About"),
+        expected = {("main", "TAVROK Tic-Tac-Toe"), ("heading", "TAVROK Tic-Tac-Toe"), ("button", "New Game"), ("button", "About"),
                     ("listbox", "X's Moves"), ("listbox", "O's Moves"), ("textbox", "Game Status"),
                     ("status", "")} | {("button", f"Square {n}, empty") for n in range(1, 10)}
         self.assertEqual(expected - named, set())

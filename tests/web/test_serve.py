@@ -1,6 +1,7 @@
 """The local server holds against a slow or hostile client, and says what is wrong with how it
 was started."""
 import contextlib
+import gzip
 import io
 import os
 import signal
@@ -14,6 +15,8 @@ import time
 import unittest
 import urllib.error
 import urllib.request
+
+import brotli
 
 from browser import SITE, serve
 
@@ -43,13 +46,29 @@ class Serving(unittest.TestCase):
             return error.code, error.headers
 
     def test_headers(self):
-        for path, fresh in [("", True), ("index.html", True), ("sw.js", True), ("sw%2Ejs", True), ("style.css?v=1", False)]:
+        kept = "public, max-age=31536000, immutable"
+        for path, cache in [("", "no-cache"), ("index.html", "no-cache"), ("sw.js", "no-cache"), ("sw%2Ejs", "no-cache"),
+                            ("style.css?v=1", kept), ("fonts/LiberationSans-Regular.woff2?v=1", kept), ("manifest.webmanifest", None)]:
             with self.subTest(path=path):
                 status, headers = self.get(path)
                 self.assertEqual(status, 200)
                 self.assertEqual(headers["X-Content-Type-Options"], "nosniff")
                 self.assertIn("script-src 'self' 'wasm-unsafe-eval'", headers["Content-Security-Policy"])
-                self.assertEqual(headers["Cache-Control"], "no-cache" if fresh else None)
+                self.assertEqual(headers["Cache-Control"], cache)
+
+    def test_the_copy_the_browser_accepts(self):
+        with open(os.path.join(SITE, "tictactoe.wasm"), "rb") as wasm:
+            whole = wasm.read()
+        for accepts, sent in [("gzip, deflate, br, zstd", "br"), ("gzip", "gzip"), ("", None), ("identity", None)]:
+            with self.subTest(accepts=accepts):
+                request = urllib.request.Request(self.server.url + "tictactoe.wasm?v=1", headers={"Accept-Encoding": accepts})
+                with urllib.request.urlopen(request) as response:
+                    body, headers = response.read(), response.headers
+                self.assertEqual(headers["Content-Encoding"], sent)
+                self.assertEqual(headers["Vary"], "Accept-Encoding")
+                self.assertEqual(headers["Content-Type"], "application/wasm")
+                self.assertEqual({"br": brotli.decompress, "gzip": gzip.decompress}.get(sent, bytes)(body), whole)
+                self.assertLess(len(body), len(whole) if sent else len(whole) + 1)
 
     def test_bad_requests(self):
         self.assertEqual(self.get("artwork/")[0], 404)  # no listing of a folder
