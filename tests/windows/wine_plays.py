@@ -32,8 +32,11 @@ def check(condition, what):
 
 def windows(env):
     """Every visible window of Wine's desktop: {title: {"class", "controls": {id: {...}}}}."""
-    out = subprocess.run(["wine", "explorer", f"/desktop={DESKTOP}", WINTEXT], env=env, capture_output=True,
-                         text=True, timeout=60).stdout
+    try:
+        out = subprocess.run(["wine", "explorer", f"/desktop={DESKTOP}", WINTEXT], env=env, capture_output=True,
+                             text=True, timeout=20).stdout
+    except subprocess.TimeoutExpired:
+        return {}  # a busy moment (the game still starting): asked again
     found, by_handle = {}, {}
     for line in out.splitlines():
         fields = line.split("\t")
@@ -70,6 +73,9 @@ def main():
         check(version.stdout.strip() == VERSION, f"--version says {version.stdout.strip()!r}")
         subprocess.Popen(["wine", "explorer", f"/desktop={DESKTOP},800x600", GAME], env=env,
                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Wine's desktop up before the helper joins it: two starting it at once may hang.
+        subprocess.run(["xdotool", "search", "--sync", "--name", f"^{DESKTOP} - Wine desktop$"], env=env,
+                       capture_output=True, timeout=120)
         play(env, design)
     finally:
         subprocess.run(["wineserver", "-k"], env=env)
@@ -81,7 +87,7 @@ def main():
 def play(env, design):
     main_title, about_title = design["frmMain"]["title"], design["frmAbout"]["title"]
     ids = {name: {c["name"]: 100 + i for i, c in enumerate(w["controls"])} for name, w in design.items()}
-    shown = wait_for(env, lambda s: main_title in s)
+    shown = wait_for(env, lambda s: main_title in s, seconds=90)
     check(main_title in shown, "the main window shows")
     main = lambda s: s[main_title]["controls"]
     control = lambda s, name: main(s)[ids["frmMain"][name]]

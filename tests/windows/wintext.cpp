@@ -25,7 +25,7 @@ std::wstring textOf(HWND hwnd)
 {
     wchar_t text[1024] = {};
     DWORD_PTR length = 0;
-    SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, LPARAM(text), SMTO_ABORTIFHUNG, 2000, &length);
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, LPARAM(text), SMTO_ABORTIFHUNG, 500, &length);
     return text;
 }
 
@@ -34,10 +34,13 @@ std::wstring itemsOf(HWND hwnd, const std::wstring& kind)
     std::wstring items;
     if (_wcsicmp(kind.c_str(), L"ListBox") != 0)
         return items;
-    const LRESULT count = SendMessageW(hwnd, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
+    DWORD_PTR count = 0, length = 0;
+    SendMessageTimeoutW(hwnd, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 500, &count);
+    for (DWORD_PTR i = 0; i < count && i < 64; ++i) {
         wchar_t item[256] = {};
-        SendMessageW(hwnd, LB_GETTEXT, WPARAM(i), LPARAM(item));
+        SendMessageTimeoutW(hwnd, LB_GETTEXTLEN, WPARAM(i), 0, SMTO_ABORTIFHUNG, 500, &length);
+        if (length < 256)
+            SendMessageTimeoutW(hwnd, LB_GETTEXT, WPARAM(i), LPARAM(item), SMTO_ABORTIFHUNG, 500, &length);
         items += (i ? L"|" : L"") + std::wstring(item);
     }
     return items;
