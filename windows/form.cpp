@@ -21,7 +21,7 @@ constexpr UINT kMouseDown = WM_APP + 1; // lParam: the control
 constexpr UINT kClick = WM_APP + 2;
 constexpr UINT kPaint = WM_APP + 3;     // wParam: the device context, lParam: the control
 
-int g_openForms = 0;
+int g_openForms = 0; // the program ends when none is left open
 
 HWND formOf(HWND hwnd)
 {
@@ -159,11 +159,6 @@ Form::~Form()
         DeleteObject(font);
     for (const auto& [color, brush] : m_brushes)
         DeleteObject(brush);
-}
-
-int Form::openForms()
-{
-    return g_openForms;
 }
 
 HWND Form::control(const char* name) const

@@ -25,9 +25,6 @@ public:
     // order, Enter on the focused button, the access keys with Alt. False for any other message.
     static bool preTranslate(const MSG& message);
 
-    // Whether any form is open; the program ends when none is.
-    static int openForms();
-
 protected:
     explicit Form(const design::Window& design);
     // Creates the window and its controls, for the screen the window will show on.
