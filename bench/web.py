@@ -1,23 +1,25 @@
 #!/usr/bin/python3
-"""Measures the web edition in headless Debian chromium: the time from navigation to a
-playable board (the page's "playable" mark, set when the game has loaded and waits for the
-player's first event), on a first visit (nothing cached, no service worker) and on a second
-visit (the service worker serves every file). In the same runs, from the same server, it
-measures the first visit of three pages that place the game's time: a floor page of nine
-buttons, playable as soon as it is read; the same page with one one-line script of its own
-(what any page that runs a script from its server pays); and the game's window without its
-scripts (what its markup, style and font cost). Also the bytes the first visit loads.
-Prints one line per run and the medians.
+"""Measures the web edition's first visit in headless Debian chromium as a player meets it: on
+loopback, and on a slow network under chromium's own throttling (Slow 4G: 150 ms, 1.6 Mbit/s;
+3G: 300 ms, 400 kbit/s). Each run loads the game and a floor page of nine buttons, in turn,
+from the same server (web/serve.py, which sends the compressed copies), and reads:
+- playable: the game's own "playable" mark (loaded, and waiting for the player's first event);
+  the floor page is playable once it has been read;
+- board painted: the first paint that shows the main window (for the floor page, its first
+  paint);
+- captions in: when the board's font and pictures have arrived, so that its captions and icons
+  are drawn;
+- the bytes sent before the page is playable (as sent: compressed, with their headers).
+The physical floor is what those bytes cost on the network: their time at its bandwidth, plus a
+round trip for each step of the request chain (the page, then the files it names).
 
-The browser is already running, as a player's is when they open the page: before each first
-visit it is cleared of the site's cache, storage and service worker, so that the times are the
-page's own and not the browser's start.
+The browser is already running, as a player's is when they open the page: before each visit it
+forgets the site's cache, storage and service worker.
 
     bench/web.py --site build/web/site [--repeats N]
 """
 import argparse
 import os
-import re
 import shutil
 import statistics
 import sys
@@ -27,14 +29,31 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../tests/web"))
 from browser import Chromium, serve  # noqa: E402
 
-# The game's page marks "playable" (arguments[0] is true); the others are playable once they are read.
-PLAYABLE = """
+# Latency (ms) and bandwidth (bytes a second) down and up, as chromium's presets give them.
+NETWORKS = {"loopback": None, "Slow 4G": (150, 1_600_000 / 8, 750_000 / 8), "3G": (300, 400_000 / 8, 400_000 / 8)}
+CHAIN = 2  # round trips before playable: the page, then the files its head names
+
+# Run in the page before its own scripts: the first frame in which the main window is laid out.
+WATCH = """
+(function watch() {
+  const board = document.getElementById('frmMain');
+  if (board && board.offsetWidth && !board.hidden && getComputedStyle(board).visibility === 'visible') window.boardAt = performance.now();
+  else requestAnimationFrame(watch);
+})();
+"""
+READ = """
 const [marked, done] = arguments;
 (function wait() {
   const mark = performance.getEntriesByName('playable')[0], page = performance.getEntriesByType('navigation')[0];
-  const at = marked ? mark && mark.startTime : page.domContentLoadedEventEnd;
-  if (at) done([at, [page].concat(performance.getEntriesByType('resource')).reduce((s, e) => s + e.decodedBodySize, 0)]);
-  else setTimeout(wait, 5);
+  const playable = marked ? mark && mark.startTime : page.domContentLoadedEventEnd;
+  const paint = performance.getEntriesByName('first-paint')[0];
+  if (!playable || !paint || (marked && !window.boardAt)) return setTimeout(wait, 5);
+  const files = [page].concat(performance.getEntriesByType('resource'));
+  const sent = files.filter((e) => e.responseEnd <= playable).reduce((s, e) => s + e.transferSize, 0);
+  const board = Math.max(paint.startTime, window.boardAt || 0);
+  const captions = Math.max(board, ...files.filter((e) => /woff2|artwork/.test(e.name)
+    && e.startTime < board).map((e) => e.responseEnd));
+  done({playable, board, captions, sent});
 })();
 """
 
@@ -43,69 +62,65 @@ FLOOR = """<!DOCTYPE html>
 """ + "".join(f"<button>{n}</button>" for n in range(1, 10)) + """
 </body></html>
 """
-FLOOR_WITH_SCRIPT = FLOOR.replace("</body>", '<script src="floor.js"></script></body>')
-PAGES = {"the game": "", "floor page": "floor.html", "floor page with one script": "floor-script.html",
-         "the game's window without its scripts": "window.html"}
-
-
-def window_without_scripts(index):
-    """The game's page as it is read, without what runs: its scripts and the WebAssembly's preload."""
-    return re.sub(r'<script src=.*?</script>\n|<link rel="preload" href="tictactoe\.wasm[^>]*>\n', "", index)
+PAGES = {"the game": "", "floor page": "floor.html"}
 
 
 def first_visit(browser, url):
     browser.get("about:blank")
     browser.cdp("Network.clearBrowserCache")
-    origin = "/".join(url.split("/")[:3])
-    browser.cdp("Storage.clearDataForOrigin", {"origin": origin, "storageTypes": "all"})
+    browser.cdp("Storage.clearDataForOrigin", {"origin": "/".join(url.split("/")[:3]), "storageTypes": "all"})
     time.sleep(0.3)  # the browser's own work for the clearing is done before the page is asked for
     browser.get(url)
-    return browser.js_async(PLAYABLE, url.endswith("/"))
+    return browser.js_async(READ, url.endswith("/"))
+
+
+def throttle(browser, network):
+    latency, down, up = NETWORKS[network] or (0, -1, -1)
+    browser.cdp("Network.emulateNetworkConditions", {"offline": False, "latency": latency,
+                                                      "downloadThroughput": down, "uploadThroughput": up})
 
 
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--site", required=True)
-    parser.add_argument("--repeats", type=int, default=5)
+    parser.add_argument("--repeats", type=int, default=7)
     args = parser.parse_args()
     folder = tempfile.mkdtemp(prefix="tictactoe-bench-")
     shutil.copytree(args.site, folder, dirs_exist_ok=True)
-    with open(os.path.join(folder, "index.html")) as file:
-        window = window_without_scripts(file.read())
-    for name, text in (("floor.html", FLOOR), ("floor-script.html", FLOOR_WITH_SCRIPT),
-                       ("floor.js", "document.body.dataset.ran = 'yes';\n"), ("window.html", window)):
-        with open(os.path.join(folder, name), "w") as file:
-            file.write(text)
+    with open(os.path.join(folder, "floor.html"), "w") as file:
+        file.write(FLOOR)
     server = serve.Server(folder)
     browser = Chromium()
-    times = {page: [] for page in PAGES}
-    second, weight = [], []
+    browser.cdp("Network.enable")
+    browser.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
+    runs = {(network, page): [] for network in NETWORKS for page in PAGES}
     try:
-        for run in range(args.repeats):
-            order = list(PAGES)[run % len(PAGES):] + list(PAGES)[:run % len(PAGES)]
-            for page in order:
-                ms, loaded = first_visit(browser, server.url + PAGES[page])
-                times[page].append(ms)
-                if page == "the game":
-                    weight.append(loaded)
-                    browser.js_async("navigator.serviceWorker.ready.then(arguments[arguments.length - 1])")
-                    browser.get(server.url)
-                    second.append(browser.js_async(PLAYABLE, True)[0])
-            print(f"run {run + 1}: " + ", ".join(f"{page} {times[page][-1]:.1f} ms" for page in PAGES)
-                  + f", second visit {second[-1]:.1f} ms, {weight[-1]} bytes loaded", flush=True)
+        for network in NETWORKS:
+            throttle(browser, network)
+            for run in range(args.repeats):
+                for page in (PAGES if run % 2 == 0 else reversed(PAGES)):
+                    runs[network, page].append(first_visit(browser, server.url + PAGES[page]))
+                print(f"{network}, run {run + 1}: " + "; ".join(
+                    f"{page} " + ", ".join(f"{key} {value:.0f}" for key, value in runs[network, page][-1].items())
+                    for page in PAGES), flush=True)
     finally:
         browser.quit()
         server.stop()
         shutil.rmtree(folder, ignore_errors=True)
-    medians = {page: statistics.median(values) for page, values in times.items()}
-    print()
-    print(f"| medians of {args.repeats} runs, first visit | navigation to playable (ms) | / floor page |")
-    print("|---|---:|---:|")
-    for page, median in medians.items():
-        print(f"| {page} | {median:.1f} | {median / medians['floor page']:.2f} |")
-    print()
-    print(f"Second visit, navigation to playable: {statistics.median(second):.1f} ms. "
-          f"Bytes the first visit loads before it is playable (uncompressed): {int(statistics.median(weight))}.")
+
+    print(f"\n| first visit, medians of {args.repeats} | network | playable (ms) | / physical floor | board painted (ms)"
+          " | / floor page's | captions in (ms) | sent before playable (bytes) |")
+    print("|---|---|---:|---:|---:|---:|---:|---:|")
+    for network in NETWORKS:
+        median = {(page, key): statistics.median(r[key] for r in runs[network, page])
+                  for page in PAGES for key in ("playable", "board", "captions", "sent")}
+        latency, down, _ = NETWORKS[network] or (0, float("inf"), 0)
+        for page in PAGES:
+            floor = CHAIN * latency + median[page, "sent"] / down * 1000 if page == "the game" else latency + median[page, "sent"] / down * 1000
+            print(f"| {page} | {network} | {median[page, 'playable']:.0f} | "
+                  + (f"{median[page, 'playable'] / floor:.2f} (floor {floor:.0f})" if NETWORKS[network] else "-")
+                  + f" | {median[page, 'board']:.0f} | {median[page, 'board'] / median['floor page', 'board']:.2f}"
+                  f" | {median[page, 'captions']:.0f} | {median[page, 'sent']:.0f} |")
 
 
 if __name__ == "__main__":

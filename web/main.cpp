@@ -6,17 +6,14 @@
 // waits inside msgBox() for the box to close, and meanwhile the events that come (the other
 // timers' ticks, a second box) are handled from there, as a desktop toolkit does inside a
 // modal box. Only the innermost wait is ever suspended.
-#include "artwork.h"
-#include "colors.h"
+#include "css.h"
 #include "narrator.h"
 #include "runtime.h"
 
 #include <emscripten.h>
 
 #include <cmath>
-#include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -36,43 +33,12 @@ EM_JS(void, pageOpenBox, (const char* prompt, const char* title, int icon),
       { Module.page.openBox(UTF8ToString(prompt), UTF8ToString(title), icon); });
 EM_JS(void, pageBeep, (), { Module.page.beep(); });
 EM_JS(void, pageAnnounce, (const char* message), { Module.page.announce(UTF8ToString(message)); });
-EM_JS(void, pageDrawSquare, (int square, const char* id, const char* picture, bool enabled, const char* name),
-      { Module.page.drawSquare(square, UTF8ToString(id), UTF8ToString(picture), enabled, UTF8ToString(name)); });
+EM_JS(void, pageDrawSquare, (int square, const char* picture, bool enabled, const char* name),
+      { Module.page.drawSquare(square, UTF8ToString(picture), enabled, UTF8ToString(name)); });
 EM_JS(void, pageDrawStatus, (const char* text, const char* color),
       { Module.page.drawStatus(UTF8ToString(text), UTF8ToString(color)); });
 EM_JS(void, pageDrawList, (const char* list, const char* items),
       { Module.page.drawList(UTF8ToString(list), UTF8ToString(items)); });
-EM_JS(void, pageSetColor, (const char* name, const char* color),
-      { Module.page.setColor(UTF8ToString(name), UTF8ToString(color)); });
-EM_JS(void, pageSetControlColors, (const char* id, const char* back, const char* fore),
-      { Module.page.setControlColors(UTF8ToString(id), UTF8ToString(back), UTF8ToString(fore)); });
-EM_JS(void, pageSetArtworkRatios, (const char* ratios), { Module.page.setArtworkRatios(UTF8ToString(ratios)); });
-
-// "#rrggbb", written out by hand: the printf family would double the size of the game.
-std::string css(game::OleColor color)
-{
-    const game::Rgb rgb = game::rgbOf(color);
-    std::string text = "#";
-    for (const std::uint8_t part : {rgb.red, rgb.green, rgb.blue}) {
-        text += "0123456789abcdef"[part >> 4];
-        text += "0123456789abcdef"[part & 15];
-    }
-    return text;
-}
-
-// The system colours the page's style sheet draws its windows in, by the names it gives them.
-constexpr std::pair<const char*, game::SystemColor> kStyleColors[] = {
-    {"--desktop", game::Desktop},
-    {"--face", game::ButtonFace},
-    {"--light", game::ButtonHighlight},
-    {"--midlight", game::ButtonLight},
-    {"--dark", game::ButtonShadow},
-    {"--shadow", game::ButtonDarkShadow},
-    {"--window", game::WindowBackground},
-    {"--text", game::WindowText},
-    {"--caption", game::ActiveCaption},
-    {"--caption-text", game::CaptionText},
-};
 
 // A move list as the page takes it: its items, one per line.
 std::string lines(const std::vector<std::string>& items)
@@ -87,33 +53,17 @@ class Page final : public game::FrontEnd, public game::Clock {
 public:
     Page() : m_runtime(*this, *this) {}
 
-    // The window loads, and then handles the page's events until the page is closed.
+    // The window loads, and then handles the page's events until the page is closed. The page
+    // already shows the window as it loads (the build writes it in: startstate.cpp), so only
+    // what changes from then on is drawn.
     [[noreturn]] void run()
     {
-        paintDesign();
         m_runtime.load();
         for (;;)
             handle(nextEvent());
     }
 
 private:
-    // The colours of the design, the artwork's variants for sharper screens, and the squares as
-    // the game starts them.
-    void paintDesign()
-    {
-        std::string ratios;
-        for (const game::ArtworkRatio& drawn : game::kArtworkRatios)
-            ratios += std::string(ratios.empty() ? "" : " ") + std::string(drawn.name);
-        pageSetArtworkRatios(ratios.c_str());
-        for (const auto& [name, number] : kStyleColors)
-            pageSetColor(name, css(game::systemColor(number)).c_str());
-        for (const game::ControlColors& colors : game::kControlColors)
-            pageSetControlColors(std::string(colors.control).c_str(), css(colors.back).c_str(), css(colors.fore).c_str());
-        for (int square = 1; square <= game::kSquareCount; ++square)
-            drawSquare(square);
-        draw({game::Change::Property::StatusText});
-    }
-
     void handle(int event)
     {
         if (event >= 1 && event <= game::kSquareCount)
@@ -142,7 +92,7 @@ private:
     {
         const game::MainForm& form = m_runtime.form();
         const game::Mark mark = form.picture(square);
-        pageDrawSquare(square, std::string(game::squareName(square)).c_str(), std::string(game::markPicture(mark)).c_str(),
+        pageDrawSquare(square, std::string(game::markPicture(mark)).c_str(),
                        form.squareEnabled(square), game::spokenSquare(square, mark).c_str());
     }
 
@@ -157,7 +107,7 @@ private:
             break;
         case Property::StatusText:
         case Property::StatusBackColor:
-            pageDrawStatus(form.statusText().c_str(), css(form.statusBackColor()).c_str());
+            pageDrawStatus(form.statusText().c_str(), web::css(form.statusBackColor()).c_str());
             break;
         case Property::P1MoveList:
             pageDrawList("lstP1M", lines(form.lstP1M()).c_str());

@@ -47,7 +47,7 @@ class Failure(PageTest):
                 script.write(first_script)
             page = os.path.join(folder, "index.html")
             with open(page) as html:
-                text = html.read().replace('<script src="start.js', '<script src="first.js"></script><script src="start.js', 1)
+                text = html.read().replace("<script>", '<script src="first.js"></script><script>', 1)
             with open(page, "w") as html:
                 html.write(text)
         server = serve.Server(folder)

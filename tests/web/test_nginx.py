@@ -61,7 +61,7 @@ class NginxServes(PageTest):
         kept, fresh = "public, max-age=31536000, immutable", "no-cache"
         for path, accepts, encoding, cache in [("", "gzip, deflate, br", "br", fresh), ("sw.js", "gzip", "gzip", fresh),
                                                ("tictactoe.wasm?v=1", "gzip, deflate, br", "br", kept),
-                                               ("style.css?v=1", "", None, kept)]:
+                                               ("tictactoe.js?v=1", "", None, kept)]:
             with self.subTest(path=path, accepts=accepts):
                 request = urllib.request.Request(self.server.url + path, headers={"Accept-Encoding": accepts})
                 with urllib.request.urlopen(request) as response:

@@ -6,9 +6,11 @@ files that are its one source (ui/frmmain.ui, ui/frmabout.ui).
         The neutral description: each window's title and client size, and each control's
         kind, container, rectangle (pixels, from the container's top-left corner), caption
         and access key, tool tip, accessible name, font, picture and place in the tab order.
-    windowdesign.py page design.json index.html style.css --output FOLDER
+    windowdesign.py page design.json index.html style.css --start start.json --output FOLDER
         The page's windows: the markup of each window and a style rule per control, put in
-        the page's places for them (@frmMain@, @frmMain.title@, @design@ and the like).
+        the page's places for them (@frmMain@, @frmMain.title@, @design@ and the like), in
+        the state the game starts them in (the colours, the status box, the squares' numbers,
+        names and pictures), which web/startstate.cpp prints.
     windowdesign.py cpp design.json --output windowdesign.h
         The same description as C++ tables (design::kFrmMain, design::kFrmAbout), for a native
         front end; the types are those of windows/design.h.
@@ -144,8 +146,9 @@ def marked(control):
     return f"{html.escape(text[:at])}<u>{html.escape(text[at])}</u>{html.escape(text[at + 1:])}"
 
 
-def element(control, children):
+def element(control, children, start):
     name, kind = control["name"], control["kind"]
+    state = start["controls"].get(name, {})
     tab = control["tabIndex"] if control["tabIndex"] is not None else (-1 if control["takesFocus"] else None)
     common = dict(id=name, title=control["toolTip"], aria_label=control["accessibleName"])
     keys = f"Alt+{control['accessKey']}" if control["accessKey"] else None
@@ -153,12 +156,15 @@ def element(control, children):
     if kind == "PictureBox":
         return f"<div{attributes(**common, **{'class': 'panel'})}>{children}</div>"
     if kind == "Image" and control["picture"] is None:  # a square: pressed, and reached by Tab
-        return f'<button{attributes(**common, **{"class": "square"}, tabindex=tab)}><img alt=""></button>'
+        common.update(aria_label=state["name"], data_square=state["square"])
+        picture = attributes(data_artwork=f"{state['picture']}.bmp" if state["picture"] else None)
+        return (f'<button{attributes(**common, **{"class": "square"}, tabindex=tab)}'
+                f'{"" if state["enabled"] else " disabled"}><img alt=""{picture}></button>')
     if kind == "Image":
         return (f'<img{attributes(**common, alt="", data_artwork=control["picture"])}'
                 f' width="{control["width"]}" height="{control["height"]}">')
     if kind == "TextBox":
-        return (f"<input{attributes(**common, value=control['text'] or '')}"
+        return (f"<input{attributes(**common, value=state.get('value', control['text'] or ''))}"
                 f"{' readonly' if control['readOnly'] else ''}{attributes(tabindex=tab)}>")
     if kind == "ListBox":
         return f'<select{attributes(**common, **{"class": "moves"}, size=4, tabindex=tab)}></select>'
@@ -184,14 +190,14 @@ def made(control):
     return control["shown"] or (control["kind"] == "CommandButton" and control["takesFocus"])
 
 
-def markup(window, parent, depth):
+def markup(window, parent, depth, start):
     lines = []
     for control in window["controls"]:
         if control["parent"] != parent or not made(control):
             continue
-        children = markup(window, control["name"], depth + 1)
+        children = markup(window, control["name"], depth + 1, start)
         inner = f"\n{children}\n{'  ' * depth}" if children else ""
-        lines.append("  " * depth + element(control, inner))
+        lines.append("  " * depth + element(control, inner, start))
     return "\n".join(lines)
 
 
@@ -199,8 +205,8 @@ def pixels(points):
     return round(points * 96 / 72)
 
 
-def style(windows):
-    rules = []
+def style(windows, start):
+    rules = [f":root {{ {' '.join(f'{name}: {color};' for name, color in start['colors'].items())} }}"]
     for window in windows:
         box = "#frmMain" if window["name"] == "frmMain" else f"#{window['name']} .client"
         rules.append(f"{box} {{ width: {window['width']}px; height: {window['height']}px; }}")
@@ -213,21 +219,25 @@ def style(windows):
                 rule += f" font-size: {pixels(control['pointSize'])}px;"
             if control["kind"] == "Label" and control["text"] is not None and not control["wordWrap"]:
                 rule += " white-space: pre;"
+            for name, value in start["controls"].get(control["name"], {}).get("style", {}).items():
+                rule += f" {name}: {value};"
             rules.append(f"#{control['name']} {{ {rule} }}")
     return "\n".join(rules)
 
 
 def command_page(args):
     design = json.load(open(args.design, encoding="utf-8"))
+    start = json.load(open(args.start, encoding="utf-8"))
     windows = design["windows"]
     sources = ", ".join(design["generatedFrom"])
     page = open(args.index, encoding="utf-8").read()
+    page = page.replace("@artworkRatios@", start["artworkRatios"]).replace("@markPictures@", start["markPictures"])
     for window in windows:
         page = page.replace(f"@{window['name']}.title@", html.escape(window["title"]))
         page = page.replace(f"@{window['name']}@",
-                            f"<!-- generated from {sources} -->\n{markup(window, window['name'], 2)}")
+                            f"<!-- generated from {sources} -->\n{markup(window, window['name'], 2, start)}")
     sheet = open(args.style, encoding="utf-8").read()
-    sheet = sheet.replace("/* @design@ */", f"/* generated from {sources} */\n{style(windows)}")
+    sheet = sheet.replace("/* @design@ */", f"/* generated from {sources} */\n{style(windows, start)}")
     write(os.path.join(args.output, "index.html"), page)
     write(os.path.join(args.output, "style.css"), sheet)
 
@@ -278,6 +288,7 @@ def main():
     page.add_argument("design")
     page.add_argument("index")
     page.add_argument("style")
+    page.add_argument("--start", required=True, help="the window as the game starts it (web/startstate.cpp)")
     page.add_argument("--output", required=True)
     page.set_defaults(run=command_page)
     cpp = commands.add_parser("cpp")

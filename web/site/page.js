@@ -6,13 +6,6 @@
 
 const Events = { NewGameClick: 10, GetFocasClick: 11, Alarm: 12, BoxClosed: 13 }; // 1-9: squares
 
-const $ = (id) => document.getElementById(id);
-
-// Where the pointer is coarse (phones, tablets), every window is scaled to the largest size that
-// fits the screen, this far from its edges; with a mouse each keeps its design size.
-const kMargin = 8;
-const coarsePointer = matchMedia('(pointer: coarse)');
-
 // The time the game's timers run on: the page's own clock, with one alarm. A test may ask for a
 // clock that it moves on by hand (?clock=manual, on a loopback address), so that nothing waits
 // on real time.
@@ -97,50 +90,20 @@ class Page {
     this.boxes = [];        // the open message boxes, the last on top
     this.beeps = 0;
     this.announcements = 0;
-    this.squares = []; // square 1 to 9, by the numbers the game draws them with
-    this.artworkRatios = [1];
-    this.about = new PageWindow($('frmAbout'), (e) => this.fit(e));
-    this.sysInfo = new PageWindow($('frmSysInfo'), (e) => this.fit(e));
+    // Square 1 to 9, by the numbers the game draws them with (written into the page).
+    this.squares = [...document.querySelectorAll('[data-square]')].sort((a, b) => a.dataset.square - b.dataset.square);
+    this.about = new PageWindow($('frmAbout'), fitWindow);
+    this.sysInfo = new PageWindow($('frmSysInfo'), fitWindow);
     this.connect();
+    this.takeEarlyInput();
   }
 
   // ---- the windows on the screen ----
 
-  // Scales a window to fit a touch screen, centred on it, or shows it at its design size where
-  // the design puts it; then draws its pictures for the device pixels that it covers.
-  fit(element) {
-    let scale = 1;
-    element.style.transform = '';
-    if (coarsePointer.matches && !element.hidden) {
-      const width = element.offsetWidth, height = element.offsetHeight;
-      // The room inside the margins; a screen smaller than its margins gives up half of them.
-      const room = (extent) => Math.max(extent - 2 * kMargin, extent / 2, 1);
-      scale = Math.min(room(innerWidth) / width, room(innerHeight) / height);
-      element.style.transform = `scale(${scale})`;
-      element.style.left = `${(innerWidth - width * scale) / 2}px`;
-      element.style.top = `${(innerHeight - height * scale) / 2}px`;
-    }
-    element.scale = scale;
-    for (const image of element.querySelectorAll('img[data-artwork]')) this.paint(image);
-  }
   fitAll() {
     document.documentElement.classList.toggle('touch', coarsePointer.matches);
-    for (const element of [$('frmMain'), $('frmAbout'), $('frmSysInfo'), ...this.boxes]) this.fit(element);
+    for (const element of [$('frmMain'), $('frmAbout'), $('frmSysInfo'), ...this.boxes]) fitWindow(element);
   }
-  // The artwork's picture drawn for the ratio of the screen times the window's scale, so that it
-  // stays sharp: its variants are the game's (artwork.h).
-  paint(image) {
-    const [name, extension] = image.dataset.artwork.split('.');
-    if (!name) {
-      image.removeAttribute('srcset');
-      return;
-    }
-    const ratio = devicePixelRatio * (image.closest('[id^=frm], .msgbox').scale || 1);
-    const drawn = this.artworkRatios.find((r) => Number(r) >= ratio - 0.01) || this.artworkRatios.at(-1);
-    const file = drawn === '1' ? `artwork/${name}.${extension}` : `artwork/${name}@${drawn}x.png`;
-    image.srcset = `${file}?v=@BUILD@ ${drawn}x`; // this build's, and the density it is drawn for
-  }
-
   // ---- what the game calls (main.cpp) ----
 
   nextEvent() {
@@ -173,10 +136,10 @@ class Page {
       quiet(e);
     }
   }
-  drawSquare(square, id, picture, enabled, name) {
-    const button = this.squares[square - 1] = $(id);
+  drawSquare(square, picture, enabled, name) {
+    const button = this.squares[square - 1];
     button.firstElementChild.dataset.artwork = picture && `${picture}.bmp`;
-    this.paint(button.firstElementChild);
+    paintPicture(button.firstElementChild);
     button.disabled = !enabled;
     button.setAttribute('aria-label', name);
   }
@@ -184,12 +147,6 @@ class Page {
     const status = $('lblStatus');
     status.value = text;
     status.style.background = color;
-  }
-  setColor(name, color) { document.documentElement.style.setProperty(name, color); }
-  setArtworkRatios(ratios) { this.artworkRatios = ratios.split(' '); }
-  setControlColors(id, back, fore) {
-    $(id).style.background = back;
-    $(id).style.color = fore;
   }
   // Each message is a new node of the live region, so that the same words are heard again.
   announce(message) {
@@ -225,7 +182,7 @@ class Page {
     box.style.margin = '0';
     box.style.left = `${Math.max(0, game.left + (game.width - box.offsetWidth) / 2)}px`;
     box.style.top = `${Math.max(0, game.top + (game.height - box.offsetHeight) / 2)}px`;
-    this.fit(box);
+    fitWindow(box);
     box.querySelector('button').focus();
   }
   // ---- what the page hands the game ----
@@ -249,9 +206,8 @@ class Page {
   becameIdle() {
     if (!this.ready) {
       this.ready = true;
-      this.fitAll();
-      $('frmMain').removeAttribute('aria-busy'); // drawn: it shows, and takes the focus as the window opens
-      $('cmdNewGame').focus();
+      this.fitAll(); // the other windows' pictures too, now that the game's are in
+      $('frmMain').removeAttribute('aria-busy');
       performance.mark('playable');
       // Only now the service worker starts keeping its copies: during the first visit the
       // page's own files come first.
@@ -265,8 +221,6 @@ class Page {
   connect() {
     document.querySelectorAll('.square').forEach((square) => {
       square.addEventListener('click', () => this.post(this.squares.indexOf(square) + 1));
-      // A click leaves the focus where it was; only Tab brings it to a square.
-      square.addEventListener('mousedown', (e) => e.preventDefault());
     });
     $('cmdNewGame').addEventListener('click', () => this.post(Events.NewGameClick));
     $('GetFocas').addEventListener('click', () => this.post(Events.GetFocasClick));
@@ -284,7 +238,7 @@ class Page {
 
     document.addEventListener('keydown', (e) => this.key(e));
     // Turned, resized, or moved to a screen of another density: every window fits afresh.
-    const refit = () => { if (this.ready) this.fitAll(); };
+    const refit = () => this.fitAll();
     addEventListener('resize', refit);
     coarsePointer.addEventListener('change', refit);
     const density = () => matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => {
@@ -292,6 +246,17 @@ class Page {
       density();
     }, { once: true });
     density();
+  }
+
+  // The clicks and keys that came before this script had run (start.js kept them) are handed
+  // on now, in order, as if they came now; from here on the page's own handlers take them.
+  takeEarlyInput() {
+    removeEventListener('click', keepEarly, true);
+    removeEventListener('keydown', keepEarly, true);
+    for (const e of earlyInput.splice(0)) {
+      if (e.type === 'click') e.target.click();
+      else e.target.dispatchEvent(new KeyboardEvent('keydown', e));
+    }
   }
 
   key(e) {
