@@ -3,13 +3,15 @@
 loopback, and on a slow network under chromium's own throttling (Slow 4G: 150 ms, 1.6 Mbit/s;
 3G: 300 ms, 400 kbit/s). Each run loads the game and a floor page of nine buttons, in turn,
 from the same server (web/serve.py, which sends the compressed copies), and reads:
-- playable: the game's own "playable" mark (loaded, and waiting for the player's first event);
-  the floor page is playable once it has been read;
+- loaded: the game's own "playable" mark (loaded, and waiting for the player's first event);
+  the floor page has loaded once it has been read;
 - board painted: the first paint that shows the main window (for the floor page, its first
   paint);
 - captions in: when the board's font and pictures have arrived, so that its captions and icons
   are drawn;
-- the bytes sent before the page is playable (as sent: compressed, with their headers).
+- playable: the later of the two: the game runs and the player can read its board;
+- the bytes sent for what the page asked for before it loaded (as sent: compressed, with their
+  headers).
 The physical floor is what those bytes cost on the network: their time at its bandwidth, plus a
 round trip for each step of the request chain (the page, then the files it names).
 
@@ -45,15 +47,13 @@ READ = """
 const [marked, done] = arguments;
 (function wait() {
   const mark = performance.getEntriesByName('playable')[0], page = performance.getEntriesByType('navigation')[0];
-  const playable = marked ? mark && mark.startTime : page.domContentLoadedEventEnd;
+  const loaded = marked ? mark && mark.startTime : page.domContentLoadedEventEnd;
   const paint = performance.getEntriesByName('first-paint')[0];
-  if (!playable || !paint || (marked && !window.boardAt)) return setTimeout(wait, 5);
-  const files = [page].concat(performance.getEntriesByType('resource'));
-  const sent = files.filter((e) => e.responseEnd <= playable).reduce((s, e) => s + e.transferSize, 0);
+  if (!loaded || !paint || (marked && !window.boardAt)) return setTimeout(wait, 5);
+  const files = [page].concat(performance.getEntriesByType('resource')).filter((e) => e.startTime < loaded);
   const board = Math.max(paint.startTime, window.boardAt || 0);
-  const captions = Math.max(board, ...files.filter((e) => /woff2|artwork/.test(e.name)
-    && e.startTime < board).map((e) => e.responseEnd));
-  done({playable, board, captions, sent});
+  const captions = Math.max(board, ...files.filter((e) => /woff2|artwork/.test(e.name)).map((e) => e.responseEnd));
+  done({playable: Math.max(loaded, captions), loaded, board, captions, sent: files.reduce((s, e) => s + e.transferSize, 0)});
 })();
 """
 
@@ -109,18 +109,19 @@ def main():
         shutil.rmtree(folder, ignore_errors=True)
 
     print(f"\n| first visit, medians of {args.repeats} | network | playable (ms) | / physical floor | board painted (ms)"
-          " | / floor page's | captions in (ms) | sent before playable (bytes) |")
-    print("|---|---|---:|---:|---:|---:|---:|---:|")
+          " | / floor page's | captions in (ms) | loaded (ms) | sent before playable (bytes) |")
+    print("|---|---|---:|---:|---:|---:|---:|---:|---:|")
     for network in NETWORKS:
         median = {(page, key): statistics.median(r[key] for r in runs[network, page])
-                  for page in PAGES for key in ("playable", "board", "captions", "sent")}
+                  for page in PAGES for key in ("playable", "loaded", "board", "captions", "sent")}
         latency, down, _ = NETWORKS[network] or (0, float("inf"), 0)
         for page in PAGES:
-            floor = CHAIN * latency + median[page, "sent"] / down * 1000 if page == "the game" else latency + median[page, "sent"] / down * 1000
+            trips = CHAIN if page == "the game" else 1
+            floor = trips * latency + median[page, "sent"] / down * 1000
             print(f"| {page} | {network} | {median[page, 'playable']:.0f} | "
                   + (f"{median[page, 'playable'] / floor:.2f} (floor {floor:.0f})" if NETWORKS[network] else "-")
                   + f" | {median[page, 'board']:.0f} | {median[page, 'board'] / median['floor page', 'board']:.2f}"
-                  f" | {median[page, 'captions']:.0f} | {median[page, 'sent']:.0f} |")
+                  f" | {median[page, 'captions']:.0f} | {median[page, 'loaded']:.0f} | {median[page, 'sent']:.0f} |")
 
 
 if __name__ == "__main__":

@@ -74,7 +74,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             return None
 
     def send_file(self, path):
-        """The file, or the compressed copy of it that the browser accepts (compress.py writes
+        """The file, or the compressed copy of it that the browser accepts (makesite.py writes
         them); validated by its content, not by its date, so that an older build deployed again
         is seen as new."""
         accepted = {part.split(";")[0].strip() for part in self.headers.get("Accept-Encoding", "").split(",")}
@@ -86,14 +86,14 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.send_response(304)
             self.end_headers()
             return None
-        file = open(sent, "rb")
+        # Opened once the headers are out: a browser gone meanwhile leaves no file open.
         self.send_response(200)
         self.send_header("Content-Type", self.guess_type(path))
-        self.send_header("Content-Length", str(os.fstat(file.fileno()).st_size))
+        self.send_header("Content-Length", str(os.path.getsize(sent)))
         if encoding:
             self.send_header("Content-Encoding", encoding)
         self.end_headers()
-        return file
+        return open(sent, "rb")
 
     def list_directory(self, path):
         self.send_error(404, "File not found")

@@ -73,8 +73,9 @@ class Selenium:
 
 
 class Chromium(Selenium):
-    def __init__(self, scale=1, phone=None, host_rules=None):
+    def __init__(self, scale=1, phone=None, host_rules=None, page_load="normal"):
         options = webdriver.ChromeOptions()
+        options.page_load_strategy = page_load  # "none": a test acts on the page while it still loads
         options.binary_location = "/usr/bin/chromium"
         self.profile = tempfile.mkdtemp(prefix="tictactoe-chromium-")
         for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--hide-scrollbars", "--no-first-run",

@@ -1,11 +1,13 @@
 """Games in the browser as a player plays them, by clicks, keys and taps: a win with its
 "Player Ratings" box, a tie with its beep, New Game, and the page's own part in the timers and
 the modal boxes. Which square the computer takes is the game's, proven by its own tests."""
+import threading
+import time
 import unittest
 
 from selenium.common.exceptions import WebDriverException
 
-from browser import RATINGS, PageTest
+from browser import RATINGS, SITE, PageTest, only_in, serve
 
 
 class Games(PageTest):
@@ -93,6 +95,66 @@ class Games(PageTest):
         self.assertEqual(len(self.boxes()), 1, "the win's box has closed; the first is still open")
         self.close_box()
         self.assertEqual(self.squares()[7], "Square 8, empty")
+
+
+class HeldBack(serve.QuietHandler):
+    """Sends the game's script only once the test lets it go, and a picture asked for late, late."""
+    script = threading.Event()
+    late = threading.Event()
+
+    def send_head(self):
+        if self.path.startswith("/tictactoe.js"):
+            self.script.wait(30)
+        if self.path.startswith("/artwork/") and self.late.is_set():
+            time.sleep(1)
+        return super().send_head()
+
+
+@only_in("chromium")  # acts on a page that is still loading, and slows its network
+class WhileItLoads(PageTest):
+    chromium_options = {"page_load": "none"}
+
+    def setUp(self):
+        self.held = serve.Server(SITE, handler=HeldBack)
+        self.addCleanup(self.held.stop)
+
+    def first_visit(self):
+        self.browser.get("about:blank")  # nothing kept from the last load: no cache, no worker
+        self.browser.cdp("Network.clearBrowserCache")
+        self.browser.cdp("Storage.clearDataForOrigin", {"origin": self.held.url[:-1], "storageTypes": "all"})
+        self.browser.get(self.held.url + self.query)
+
+    def test_a_mark_is_drawn_in_the_frame_of_its_move(self):
+        HeldBack.script.set()
+        self.first_visit()
+        self.wait_until_playable()
+        self.js_async("const done = arguments[arguments.length - 1];"
+                      "(function wait() { if (markPictures.every((i) => i.complete)) done(); else setTimeout(wait, 5); })();")
+        HeldBack.late.set()
+        self.addCleanup(HeldBack.late.clear)
+        self.click_square(5)
+        drawn = self.js_async("const done = arguments[arguments.length - 1];"
+                              "requestAnimationFrame(() => done(MiddleMiddle.firstElementChild.naturalWidth))")
+        self.assertGreater(drawn, 0, "the X was still on its way when its move was drawn")
+
+    def test_a_move_given_before_the_game_has_loaded_is_played_once_it_has(self):
+        for way, give in [("a click", lambda: self.browser.click('.square[title="Square 5"]')),
+                          ("a digit", lambda: self.browser.keys("5")),
+                          ("Enter on the square", lambda: (self.js("document.querySelector('[title=\"Square 5\"]').focus()"),
+                                                           self.browser.keys("\ue007")))]:
+            with self.subTest(way):
+                HeldBack.script.clear()
+                self.first_visit()
+                self.js_async("const done = arguments[arguments.length - 1];"
+                              "(function wait() { if (typeof earlyInput === 'object') done(); else setTimeout(wait, 5); })();")
+                give()
+                self.assertEqual(self.js("return [typeof Module, lstP1M.options.length]"), ["undefined", 0])
+                HeldBack.script.set()
+                self.wait_until_playable()
+                self.idle()
+                self.assertEqual((self.moves("lstP1M"), self.squares()[4]), (["5"], "Square 5, X"))
+                self.advance(100)
+                self.assertEqual(len(self.moves("lstP2M")), 1, "the computer answers the one move")
 
 
 if __name__ == "__main__":
