@@ -1,6 +1,7 @@
 """Games in the browser as a player plays them, by clicks, keys and taps: a win with its
 "Player Ratings" box, a tie with its beep, New Game, and the page's own part in the timers and
-the modal boxes. Which square the computer takes is the game's, proven by its own tests."""
+the modal boxes; and the board as it shows and takes moves before the game has loaded. Which
+square the computer takes is the game's, proven by its own tests."""
 import threading
 import time
 import unittest
@@ -110,8 +111,9 @@ class HeldBack(serve.QuietHandler):
         return super().send_head()
 
 
-@only_in("chromium")  # acts on a page that is still loading, and slows its network
+@only_in("chromium")  # acts on a page that is still loading
 class WhileItLoads(PageTest):
+    """The first visit, with the game's script held back by the server."""
     chromium_options = {"page_load": "none"}
 
     def setUp(self):
@@ -124,10 +126,18 @@ class WhileItLoads(PageTest):
         self.browser.cdp("Storage.clearDataForOrigin", {"origin": self.held.url[:-1], "storageTypes": "all"})
         self.browser.get(self.held.url + self.query)
 
-    def test_a_mark_is_drawn_in_the_frame_of_its_move(self):
-        HeldBack.script.set()
+    def wait_for_start(self):
+        self.js_async("const done = arguments[arguments.length - 1];"
+                      "(function wait() { if (typeof earlyInput === 'object') done(); else setTimeout(wait, 5); })();")
+
+    def test_the_board_shows_before_the_game_loads_and_a_mark_in_the_frame_of_its_move(self):
+        HeldBack.script.clear()
         self.first_visit()
+        self.wait_for_start()
+        before = self.picture("frmMain")
+        HeldBack.script.set()
         self.wait_until_playable()
+        self.assertEqual(before.tobytes(), self.picture("frmMain").tobytes())
         self.js_async("const done = arguments[arguments.length - 1];"
                       "(function wait() { if (markPictures.every((i) => i.complete)) done(); else setTimeout(wait, 5); })();")
         HeldBack.late.set()
@@ -145,8 +155,7 @@ class WhileItLoads(PageTest):
             with self.subTest(way):
                 HeldBack.script.clear()
                 self.first_visit()
-                self.js_async("const done = arguments[arguments.length - 1];"
-                              "(function wait() { if (typeof earlyInput === 'object') done(); else setTimeout(wait, 5); })();")
+                self.wait_for_start()
                 give()
                 self.assertEqual(self.js("return [typeof Module, lstP1M.options.length]"), ["undefined", 0])
                 HeldBack.script.set()
