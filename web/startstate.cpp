@@ -41,7 +41,7 @@ constexpr std::pair<std::string_view, game::SystemColor> kStyleColors[] = {
     {"--caption-text", game::CaptionText},
 };
 
-// The game's texts hold no quote or backslash, but a JSON string says so anyway.
+// A JSON string: the game's texts are plain ASCII, so quotes and backslashes are all to escape.
 std::string quoted(std::string_view text)
 {
     std::string out = "\"";

@@ -37,7 +37,7 @@ addEventListener('unhandledrejection', (e) => stopped((e.reason && e.reason.mess
 // fits the screen, this far from its edges; with a mouse each keeps its design size.
 const kMargin = 8;
 const coarsePointer = matchMedia('(pointer: coarse)');
-// The screen ratios the artwork is drawn for (artwork.h), and the marks' pictures.
+// The screen ratios the artwork is drawn for (artwork.h).
 const artworkRatios = $('frmMain').dataset.artworkRatios.split(' ');
 
 // Scales a window to fit a touch screen, centred on it, or shows it at its design size where
