@@ -100,10 +100,7 @@ class Page {
 
   // ---- the windows on the screen ----
 
-  fitAll() {
-    document.documentElement.classList.toggle('touch', coarsePointer.matches);
-    for (const element of [$('frmMain'), $('frmAbout'), $('frmSysInfo'), ...this.boxes]) fitWindow(element);
-  }
+  fitAll() { fitWindows([$('frmMain'), $('frmAbout'), $('frmSysInfo'), ...this.boxes]); }
   // ---- what the game calls (main.cpp) ----
 
   nextEvent() {

@@ -76,8 +76,13 @@ function paintPicture(image) {
   image.srcset = `${file} ${drawn}x`;
 }
 
-document.documentElement.classList.toggle('touch', coarsePointer.matches);
-fitWindow($('frmMain'));
+// Fits each of these windows afresh, and the page's look to the kind of pointer.
+function fitWindows(elements) {
+  document.documentElement.classList.toggle('touch', coarsePointer.matches);
+  for (const element of elements) fitWindow(element);
+}
+
+fitWindows([$('frmMain')]);
 $('cmdNewGame').focus();
 
 // The marks' pictures are fetched now, for the board as it is drawn, and kept: a placed mark
